@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/model/program.h"
+
+namespace fm {
+
+// Adds the menu and the four game windows to the program.
+void addCollection(Program& program);
+
+// The window the program opens at start: the menu.
+Window& firstWindow(Program& program);
+
+}  // namespace fm

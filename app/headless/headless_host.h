@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/model/host.h"
+#include "app/model/program.h"
+
+namespace fm {
+
+// Runs a program on a virtual clock, for tests and the scenario runner: time passes only when
+// asked to, every tick that falls due is delivered in order, and message boxes are answered at
+// once (optionally after some virtual time has passed while they were open).
+class HeadlessHost final : public Host {
+ public:
+  explicit HeadlessHost(Program& program);
+
+  [[nodiscard]] std::int64_t now() const override { return now_; }
+  void messageBox(Window& owner, const std::string& text) override;
+  void refresh() override {}
+  void timersChanged() override {}
+  void programEnded() override;
+  [[nodiscard]] std::uint32_t clockSeed() const override;
+
+  // Advances the clock by `milliseconds`, delivering every tick due up to and including the
+  // end. Also safe while a message box is open (nested inside a handler).
+  void wait(std::int64_t milliseconds);
+
+  // Virtual time that passes while each message box is open.
+  void setMessageBoxDelay(std::int64_t milliseconds) { messageBoxDelay_ = milliseconds; }
+  // Called when a box is raised, before its delay passes.
+  void onMessageBox(std::function<void(Window&, const std::string&)> listener) {
+    messageBoxListener_ = std::move(listener);
+  }
+  void onEnded(std::function<void()> listener) { endedListener_ = std::move(listener); }
+
+  // Every box text raised so far, in order.
+  [[nodiscard]] const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
+
+ private:
+  Program& program_;
+  std::int64_t now_ = 0;
+  std::int64_t messageBoxDelay_ = 0;
+  std::vector<std::string> messageBoxes_;
+  std::function<void(Window&, const std::string&)> messageBoxListener_;
+  std::function<void()> endedListener_;
+};
+
+}  // namespace fm

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace fm {
+
+class Window;
+
+// What the form model needs from the environment it runs in: the headless host (virtual
+// clock, for tests and the scenario runner) or the Qt host (the real program).
+class Host {
+ public:
+  Host() = default;
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+  Host(Host&&) = delete;
+  Host& operator=(Host&&) = delete;
+  virtual ~Host() = default;
+
+  // Milliseconds on a monotonic clock.
+  [[nodiscard]] virtual std::int64_t now() const = 0;
+  // Shows a modal box with the text and one OK button; returns once it is closed. Ticks of
+  // other timers may be delivered meanwhile.
+  virtual void messageBox(Window& owner, const std::string& text) = 0;
+  // Puts the windows' recorded changes on the screen.
+  virtual void refresh() = 0;
+  // The earliest due tick may have changed.
+  virtual void timersChanged() = 0;
+  // No window is left open: the program is over.
+  virtual void programEnded() = 0;
+  // A seed taken from the clock for Randomize.
+  [[nodiscard]] virtual std::uint32_t clockSeed() const = 0;
+};
+
+}  // namespace fm

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+
+#include "app/model/widget.h"
+
+namespace fm {
+
+class Window;
+
+// The handler a layout row binds to its widget's event: a click or a tick, taking the widget's
+// Index for members of a widget array.
+struct EventHandler {
+  void (Window::*plain)() = nullptr;
+  void (Window::*indexed)(std::int16_t) = nullptr;
+};
+
+template <class Form>
+EventHandler on(void (Form::*handler)()) {
+  static_assert(std::is_base_of_v<Window, Form>);
+  return {static_cast<void (Window::*)()>(handler), nullptr};
+}
+
+template <class Form>
+EventHandler on(void (Form::*handler)(std::int16_t)) {
+  static_assert(std::is_base_of_v<Window, Form>);
+  return {nullptr, static_cast<void (Window::*)(std::int16_t)>(handler)};
+}
+
+// One row of a window's layout table, front to back.
+struct LayoutRow {
+  std::string_view name;
+  WidgetKind kind = WidgetKind::Label;
+  int index = -1;  // -1 outside a widget array
+  Geometry geometry{};
+  Props props{};
+  EventHandler handler{};
+};
+
+// The fixed frame of a window.
+struct WindowSpec {
+  std::string_view name;
+  std::string_view caption;
+  int clientWidth = 0;  // twips
+  int clientHeight = 0;
+  std::int32_t backColor = kButtonFace;
+};
+
+}  // namespace fm

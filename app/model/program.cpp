@@ -1,0 +1,94 @@
+#include "app/model/program.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace fm {
+
+Program::Program()
+    : scheduler_([this] { return now(); },
+                 [this] {
+                   if (host_ != nullptr) host_->timersChanged();
+                 }) {}
+
+Window* Program::find(std::string_view name) const {
+  for (const auto& window : windows_) {
+    if (window->name() == name) return window.get();
+  }
+  return nullptr;
+}
+
+Window& Program::window(std::string_view name) const {
+  Window* found = find(name);
+  if (found == nullptr) throw std::logic_error("no window " + std::string(name));
+  return *found;
+}
+
+void Program::Randomize() { random_.Randomize(host_ != nullptr ? host_->clockSeed() : 0U); }
+
+std::int64_t Program::now() const { return host_ != nullptr ? host_->now() : 0; }
+
+void Program::MsgBox(Window& owner, const std::string& text) {
+  if (host_ == nullptr) return;
+  // What the handler has drawn so far is on screen while the box waits.
+  host_->refresh();
+  for (const auto& window : windows_) window->clearChanges();
+  host_->messageBox(owner, text);
+}
+
+template <class Action>
+void Program::event(Action&& action) {
+  if (ended_) return;
+  ++eventDepth_;
+  action();
+  --eventDepth_;
+  afterEvent();
+}
+
+void Program::afterEvent() {
+  if (host_ != nullptr) host_->refresh();
+  for (const auto& window : windows_) window->clearChanges();
+  // Only once the outermost event is done: a game that unloads itself before showing the menu
+  // must not end the program in between.
+  if (eventDepth_ > 0 || ended_) return;
+  const bool anyVisible = std::any_of(windows_.begin(), windows_.end(),
+                                      [](const auto& window) { return window->visible(); });
+  if (!anyVisible) {
+    ended_ = true;
+    if (host_ != nullptr) host_->programEnded();
+  }
+}
+
+void Program::start(Window& first) {
+  event([&] { first.Show(); });
+}
+
+void Program::click(Widget& widget) {
+  event([&] { widget.window().deliverClick(widget); });
+}
+
+void Program::keyDown(Window& window, std::int16_t keyCode, std::int16_t shift) {
+  event([&] { window.deliverKeyDown(keyCode, shift); });
+}
+
+void Program::close(Window& window) {
+  event([&] { window.Unload(); });
+}
+
+bool Program::deliverNextTick(std::int64_t now) {
+  if (ended_) return false;
+  Widget* timer = scheduler_.dueBy(now);
+  if (timer == nullptr) return false;
+  TimerState& state = timer->timerState();
+  const std::int64_t due = state.due;
+  const std::uint64_t generation = state.generation;
+  event([&] {
+    state.running = true;
+    timer->window().deliverTick(*timer);
+    state.running = false;
+    scheduler_.afterTick(*timer, due, generation);
+  });
+  return true;
+}
+
+}  // namespace fm

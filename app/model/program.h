@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/model/host.h"
+#include "app/model/random_source.h"
+#include "app/model/scheduler.h"
+#include "app/model/window.h"
+
+namespace fm {
+
+// The whole running program: its windows, the shared random generator and the timers. Every
+// input from the host (a click, a key, a close box, a tick) is handled here as one event;
+// after the outermost event the changes go to the screen and, once no window is visible, the
+// program ends.
+class Program {
+ public:
+  Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  Program(Program&&) = delete;
+  Program& operator=(Program&&) = delete;
+  ~Program() = default;
+
+  // The host must outlive the program's use of it.
+  void setHost(Host& host) { host_ = &host; }
+
+  template <class Form>
+  Form& add() {
+    auto form = std::make_unique<Form>(*this);
+    Form& added = *form;
+    windows_.push_back(std::move(form));
+    return added;
+  }
+  [[nodiscard]] Window* find(std::string_view name) const;
+  // A window the program is known to have; a missing one is a programming error.
+  [[nodiscard]] Window& window(std::string_view name) const;
+  [[nodiscard]] const std::vector<std::unique_ptr<Window>>& windows() const { return windows_; }
+
+  // --- services for handlers ---
+  [[nodiscard]] float Rnd() { return random_.Rnd(); }
+  void Randomize();
+  [[nodiscard]] RandomSource& random() { return random_; }
+  // A modal box; returns once the player has pressed OK.
+  void MsgBox(Window& owner, const std::string& text);
+  [[nodiscard]] std::int64_t now() const;
+  [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
+
+  // --- input from the host ---
+  void start(Window& first);
+  void click(Widget& widget);
+  void keyDown(Window& window, std::int16_t keyCode, std::int16_t shift);
+  void close(Window& window);
+  // Delivers the next tick if one is due by `now`; false when none is.
+  bool deliverNextTick(std::int64_t now);
+  [[nodiscard]] std::optional<std::int64_t> nextDue() const { return scheduler_.nextDue(); }
+  [[nodiscard]] bool ended() const { return ended_; }
+
+ private:
+  template <class Action>
+  void event(Action&& action);
+  void afterEvent();
+
+  Host* host_ = nullptr;
+  std::vector<std::unique_ptr<Window>> windows_;
+  RandomSource random_;
+  Scheduler scheduler_;
+  int eventDepth_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace fm

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace fm {
+
+// A window's own variables, registered by name so that tools and tests can read them. Loading
+// the window sets every registered variable to zero (or the empty string).
+class Variables {
+ public:
+  void add(std::string_view name, std::int16_t& variable);
+  void add(std::string_view name, std::int32_t& variable);
+  void add(std::string_view name, std::string& variable);
+  // An array whose first element has the index `lowerBound`: name(lowerBound) ...
+  void add(std::string_view name, std::span<std::int16_t> array, int lowerBound = 0);
+
+  void resetAll();
+
+  // The value as text, or nothing when there is no such variable or element. A whole array
+  // is read element by element: `index` must be given for an array and absent otherwise.
+  [[nodiscard]] std::optional<std::string> read(std::string_view name,
+                                                std::optional<int> index) const;
+
+  struct Entry {
+    std::string name;
+    std::variant<std::int16_t*, std::int32_t*, std::string*, std::span<std::int16_t>> target;
+    int lowerBound = 0;
+  };
+  [[nodiscard]] const std::vector<Entry>& entries() const { return entries_; }
+
+ private:
+  std::vector<Entry> entries_;
+};
+
+}  // namespace fm

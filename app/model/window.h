@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/model/layout.h"
+#include "app/model/picture.h"
+#include "app/model/variables.h"
+#include "app/model/widget.h"
+
+namespace fm {
+
+class Program;
+
+// One screen of the program. The object lives as long as the program: loading resets its
+// widgets from the layout table and its variables to zero, unloading stops its timers and
+// hides it. Nothing is freed, so a handler may safely run on after its window was unloaded.
+class Window {
+ public:
+  Window(Program& program, const WindowSpec& spec, std::span<const LayoutRow> layout);
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  Window(Window&&) = delete;
+  Window& operator=(Window&&) = delete;
+  virtual ~Window() = default;
+
+  [[nodiscard]] std::string_view name() const { return spec_.name; }
+  [[nodiscard]] Program& program() const { return program_; }
+
+  // --- lifecycle ---
+  // Creates the state from the layout table and raises Form_Load; nothing if already loaded.
+  void Load();
+  // Stops every timer, hides the window and discards its state; nothing if not loaded.
+  void Unload();
+  [[nodiscard]] bool loaded() const { return loaded_; }
+  // Making a window visible loads it first if needed; a window that opens gives the focus to
+  // its first focusable widget.
+  void setVisible(bool visible);
+  void Show() { setVisible(true); }
+  [[nodiscard]] bool visible() const { return visible_; }
+
+  // --- window properties ---
+  [[nodiscard]] const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+  [[nodiscard]] int clientWidth() const { return spec_.clientWidth; }
+  [[nodiscard]] int clientHeight() const { return spec_.clientHeight; }
+  [[nodiscard]] std::int32_t backColor() const { return backColor_; }
+  void setBackColor(std::int32_t colour);
+  // The background picture, drawn at the client area's top-left corner behind every widget.
+  [[nodiscard]] Picture picture() const { return picture_; }
+  void setPicture(Picture picture);
+
+  // --- widgets, front to back ---
+  [[nodiscard]] const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
+  [[nodiscard]] Widget* find(std::string_view name, int index = -1) const;
+  // A widget that the layout table is known to hold; a missing one is a programming error.
+  [[nodiscard]] Widget& widget(std::string_view name, int index = -1) const;
+  [[nodiscard]] Variables& variables() { return variables_; }
+  [[nodiscard]] const Variables& variables() const { return variables_; }
+
+  // --- keyboard focus ---
+  [[nodiscard]] Widget* activeControl() const { return activeControl_; }
+  // The host reports focus moved by the player (mouse or Tab); ignored if it cannot hold it.
+  void focus(Widget& widget);
+
+  // --- player input, delivered through Program so that every event is one unit ---
+  void deliverClick(Widget& widget);
+  void deliverKeyDown(std::int16_t keyCode, std::int16_t shift);
+  void deliverTick(Widget& timer);
+
+  // --- change tracking for the screen ---
+  [[nodiscard]] bool frameChanged() const { return frameChanged_; }
+  [[nodiscard]] const std::vector<Widget*>& changedWidgets() const { return changedWidgets_; }
+  void clearChanges();
+
+  // --- called by widgets ---
+  void widgetChanged(Widget& widget);
+  void focusabilityChanged(Widget& widget);
+  void timerChanged(Widget& timer);
+  void optionSelected(Widget& option);
+
+ protected:
+  // Services for the window's handlers.
+  void MsgBox(const std::string& text);
+  [[nodiscard]] float Rnd();
+  void Randomize();
+  [[nodiscard]] Window& form(std::string_view name) const;
+
+  virtual void Form_Load() {}
+  virtual void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
+
+ private:
+  void raise(Widget& widget);
+  void focusFirst();
+  void markFrameChanged();
+
+  Program& program_;
+  WindowSpec spec_;
+  std::vector<std::unique_ptr<Widget>> widgets_;
+  std::vector<EventHandler> handlers_;  // parallel to widgets_
+  Variables variables_;
+
+  bool loaded_ = false;
+  bool visible_ = false;
+  std::string caption_;
+  std::int32_t backColor_;
+  Picture picture_;
+  Widget* activeControl_ = nullptr;
+
+  bool frameChanged_ = false;
+  std::vector<Widget*> changedWidgets_;
+};
+
+// Named access to the members of a widget array: kotoba(3).
+class WidgetArray {
+ public:
+  WidgetArray(const Window& window, std::string_view name);
+  [[nodiscard]] Widget& operator()(int index) const;
+  [[nodiscard]] std::size_t size() const { return members_.size(); }
+
+ private:
+  std::vector<Widget*> members_;  // by Index
+};
+
+}  // namespace fm

@@ -1,0 +1,7 @@
+#include "games/swim/form1.h"
+
+namespace fm {
+
+Form1::Form1(Program& program) : Window(program, {"Form1", "水泳勝負", 8655, 3135}, {}) {}
+
+}  // namespace fm
