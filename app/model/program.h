@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/model/host.h"
@@ -30,9 +31,9 @@ class Program {
   // The host must outlive the program's use of it.
   void setHost(Host& host) { host_ = &host; }
 
-  template <class Form>
-  Form& add() {
-    auto form = std::make_unique<Form>(*this);
+  template <class Form, class... Args>
+  Form& add(Args&&... args) {
+    auto form = std::make_unique<Form>(*this, std::forward<Args>(args)...);
     Form& added = *form;
     windows_.push_back(std::move(form));
     return added;

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/app/model/fixture.h"
+
+namespace fm::testing {
+namespace {
+
+class Windows : public ModelTest {};
+
+TEST_F(Windows, LoadingResetsWidgetsAndVariablesThenRaisesFormLoad) {
+  int loads = 0;
+  std::string captionSeenByLoad;
+  other.onLoad = [&] {
+    ++loads;
+    captionSeenByLoad = other.Label1.caption();
+    other.counter = 7;
+  };
+  other.Load();
+  other.Label1.setCaption("changed");
+  other.Image1.setLeft(1234.5F);
+  other.total = 99;
+  other.words = "abc";
+  other.levels[2] = 4;
+  other.Load();  // already loaded: nothing happens
+  EXPECT_EQ(loads, 1);
+  EXPECT_EQ(other.Label1.caption(), "changed");
+
+  other.Unload();
+  other.Load();
+  EXPECT_EQ(loads, 2);
+  EXPECT_EQ(captionSeenByLoad, "0");
+  EXPECT_EQ(other.Label1.caption(), "0");
+  EXPECT_EQ(other.Image1.left(), 100.0F);
+  EXPECT_EQ(other.counter, 7);
+  EXPECT_EQ(other.total, 0);
+  EXPECT_EQ(other.words, "");
+  EXPECT_EQ(other.levels[2], 0);
+}
+
+TEST_F(Windows, MakingVisibleLoadsFirstAndUnloadHides) {
+  EXPECT_FALSE(other.loaded());
+  other.setVisible(true);
+  EXPECT_TRUE(other.loaded());
+  EXPECT_TRUE(other.visible());
+  other.Unload();
+  EXPECT_FALSE(other.loaded());
+  EXPECT_FALSE(other.visible());
+  other.Unload();  // not loaded: nothing happens
+  EXPECT_FALSE(other.loaded());
+}
+
+TEST_F(Windows, AnUnloadedOrHiddenWindowRefusesInput) {
+  int clicks = 0;
+  int keys = 0;
+  other.onCommand1 = [&] { ++clicks; };
+  other.onKey = [&](std::int16_t, std::int16_t) { ++keys; };
+  program.click(other.Command1);
+  program.keyDown(other, 37, 0);
+  other.Load();  // loaded but not visible
+  program.click(other.Command1);
+  program.keyDown(other, 37, 0);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(keys, 0);
+}
+
+TEST_F(Windows, HiddenOrDisabledWidgetsCannotBeClicked) {
+  int clicks = 0;
+  window.onCommand1 = [&] { ++clicks; };
+  window.onImage = [&] { ++clicks; };
+  window.Command1.setVisible(false);
+  program.click(window.Command1);
+  window.Command1.setVisible(true);
+  window.Command1.setEnabled(false);
+  program.click(window.Command1);
+  window.Image1.setVisible(false);
+  program.click(window.Image1);
+  EXPECT_EQ(clicks, 0);
+  window.Image1.setVisible(true);
+  program.click(window.Image1);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(Windows, OptionButtonsSelectExclusivelyAndAlwaysRaiseClick) {
+  std::vector<int> clicked;
+  window.onOption = [&](std::int16_t index) { clicked.push_back(index); };
+  EXPECT_TRUE(window.Option1(0).value());
+  program.click(window.Option1(0));  // already selected: the click is raised all the same
+  program.click(window.Option1(1));
+  EXPECT_FALSE(window.Option1(0).value());
+  EXPECT_TRUE(window.Option1(1).value());
+  EXPECT_EQ(clicked, (std::vector<int>{0, 1}));
+}
+
+TEST_F(Windows, BankPicturesAreCreatedAndCopiedPicturesResizeTheImage) {
+  EXPECT_EQ(window.bank.picture().name(), "test/dot");
+  EXPECT_EQ(window.bank.width(), 150.0F);
+  EXPECT_EQ(window.bank.height(), 300.0F);
+  EXPECT_TRUE(window.Image1.picture().empty());
+  window.Image1.setPicture(window.bank.picture());
+  EXPECT_EQ(window.Image1.picture(), window.bank.picture());
+  EXPECT_EQ(window.Image1.width(), 150.0F);
+  EXPECT_EQ(window.Image1.height(), 300.0F);
+  EXPECT_EQ(window.Image1.left(), 100.0F);
+  // An empty picture blanks the image and keeps its size.
+  window.Image1.setPicture({});
+  EXPECT_TRUE(window.Image1.picture().empty());
+  EXPECT_EQ(window.Image1.width(), 150.0F);
+}
+
+TEST_F(Windows, PositionsReadBackExactlyAsWritten) {
+  window.Label1.setLeft(1592.5F);
+  window.Label1.setLeft(window.Label1.left() + 0.1F);
+  EXPECT_EQ(window.Label1.left(), 1592.5F + 0.1F);
+}
+
+TEST_F(Windows, ChangesAreRecordedOnceUntilTheScreenHasTakenThem) {
+  window.clearChanges();
+  window.Label1.setCaption("1");
+  window.Label1.setLeft(10);
+  window.Image1.setTop(5);
+  EXPECT_EQ(window.changedWidgets().size(), 2U);
+  window.clearChanges();
+  EXPECT_TRUE(window.changedWidgets().empty());
+}
+
+TEST_F(Windows, VariablesReadByName) {
+  window.counter = -3;
+  window.total = 2000000;
+  window.words = "ソルネ";
+  window.levels[0] = 5;
+  const Variables& variables = window.variables();
+  EXPECT_EQ(variables.read("counter", std::nullopt), "-3");
+  EXPECT_EQ(variables.read("total", std::nullopt), "2000000");
+  EXPECT_EQ(variables.read("words", std::nullopt), "ソルネ");
+  EXPECT_EQ(variables.read("levels", 1), "5");  // the array starts at index 1
+  EXPECT_EQ(variables.read("levels", 0), std::nullopt);
+  EXPECT_EQ(variables.read("levels", 4), std::nullopt);
+  EXPECT_EQ(variables.read("levels", std::nullopt), std::nullopt);
+  EXPECT_EQ(variables.read("counter", 1), std::nullopt);
+  EXPECT_EQ(variables.read("nothing", std::nullopt), std::nullopt);
+}
+
+}  // namespace
+}  // namespace fm::testing
