@@ -16,6 +16,8 @@ void addCollection(Program& program) {
   program.add<Form5>();
 }
 
-Window& firstWindow(Program& program) { return program.window("Form4"); }
+Window& firstWindow(Program& program) {
+  return program.window("Form4");
+}
 
 }  // namespace fm

@@ -21,12 +21,20 @@ void Form4::OpenGame(std::string_view windowName) {
   game.setVisible(true);
 }
 
-void Form4::Command1_Click() { OpenGame("Form1"); }
+void Form4::Command1_Click() {
+  OpenGame("Form1");
+}
 
-void Form4::Command2_Click() { OpenGame("Form3"); }
+void Form4::Command2_Click() {
+  OpenGame("Form3");
+}
 
-void Form4::Command3_Click() { OpenGame("Form2"); }
+void Form4::Command3_Click() {
+  OpenGame("Form2");
+}
 
-void Form4::Command4_Click() { OpenGame("Form5"); }
+void Form4::Command4_Click() {
+  OpenGame("Form5");
+}
 
 }  // namespace fm

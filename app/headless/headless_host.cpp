@@ -4,7 +4,9 @@
 
 namespace fm {
 
-HeadlessHost::HeadlessHost(Program& program) : program_(program) { program_.setHost(*this); }
+HeadlessHost::HeadlessHost(Program& program) : program_(program) {
+  program_.setHost(*this);
+}
 
 void HeadlessHost::messageBox(Window& owner, const std::string& text) {
   messageBoxes_.push_back(text);
@@ -16,7 +18,9 @@ void HeadlessHost::programEnded() {
   if (endedListener_) endedListener_();
 }
 
-std::uint32_t HeadlessHost::clockSeed() const { return static_cast<std::uint32_t>(now_); }
+std::uint32_t HeadlessHost::clockSeed() const {
+  return static_cast<std::uint32_t>(now_);
+}
 
 void HeadlessHost::wait(std::int64_t milliseconds) {
   const std::int64_t end = now_ + std::max<std::int64_t>(milliseconds, 0);

@@ -22,13 +22,21 @@ Integral roundHalfEven(double x) {
 
 }  // namespace
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+  return std::floor(x);
+}
 
-std::int16_t toInteger(double x) { return roundHalfEven<std::int16_t>(x); }
+std::int16_t toInteger(double x) {
+  return roundHalfEven<std::int16_t>(x);
+}
 
-std::int32_t toLong(double x) { return roundHalfEven<std::int32_t>(x); }
+std::int32_t toLong(double x) {
+  return roundHalfEven<std::int32_t>(x);
+}
 
-std::string Str(std::int64_t value) { return std::to_string(value); }
+std::string Str(std::int64_t value) {
+  return std::to_string(value);
+}
 
 std::string Str(float value) {
   if (std::isnan(value)) return "NaN";

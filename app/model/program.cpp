@@ -24,9 +24,13 @@ Window& Program::window(std::string_view name) const {
   return *found;
 }
 
-void Program::Randomize() { random_.Randomize(host_ != nullptr ? host_->clockSeed() : 0U); }
+void Program::Randomize() {
+  random_.Randomize(host_ != nullptr ? host_->clockSeed() : 0U);
+}
 
-std::int64_t Program::now() const { return host_ != nullptr ? host_->now() : 0; }
+std::int64_t Program::now() const {
+  return host_ != nullptr ? host_->now() : 0;
+}
 
 void Program::MsgBox(Window& owner, const std::string& text) {
   if (host_ == nullptr) return;

@@ -17,16 +17,15 @@ constexpr std::array kImageProperties{"Left"sv,    "Top"sv,     "Width"sv,  "Hei
                                       "Visible"sv, "Enabled"sv, "Picture"sv};
 constexpr std::array kButtonProperties{"Left"sv,    "Top"sv,     "Width"sv,    "Height"sv,
                                        "Visible"sv, "Enabled"sv, "TabIndex"sv, "Caption"sv};
-constexpr std::array kOptionProperties{"Left"sv,     "Top"sv,      "Width"sv,
-                                       "Height"sv,   "Visible"sv,  "Enabled"sv,
-                                       "TabIndex"sv, "Caption"sv,  "Value"sv};
-constexpr std::array kLineProperties{"Visible"sv, "X1"sv, "Y1"sv,
-                                     "X2"sv,      "Y2"sv, "BorderColor"sv};
+constexpr std::array kOptionProperties{"Left"sv,     "Top"sv,     "Width"sv,
+                                       "Height"sv,   "Visible"sv, "Enabled"sv,
+                                       "TabIndex"sv, "Caption"sv, "Value"sv};
+constexpr std::array kLineProperties{"Visible"sv, "X1"sv, "Y1"sv, "X2"sv, "Y2"sv, "BorderColor"sv};
 constexpr std::array kTextBoxProperties{"Left"sv,    "Top"sv,     "Width"sv,    "Height"sv,
                                         "Visible"sv, "Enabled"sv, "TabIndex"sv, "Text"sv};
 constexpr std::array kTimerProperties{"Enabled"sv, "Interval"sv};
-constexpr std::array kWindowProperties{"Caption"sv,      "Loaded"sv,        "Visible"sv,
-                                       "BackColor"sv,    "Picture"sv,       "ClientWidth"sv,
+constexpr std::array kWindowProperties{"Caption"sv,      "Loaded"sv,       "Visible"sv,
+                                       "BackColor"sv,    "Picture"sv,      "ClientWidth"sv,
                                        "ClientHeight"sv, "ActiveControl"sv};
 
 bool has(std::span<const std::string_view> names, std::string_view name) {
@@ -36,7 +35,9 @@ bool has(std::span<const std::string_view> names, std::string_view name) {
   return false;
 }
 
-PropertyValue whole(std::int64_t value) { return value; }
+PropertyValue whole(std::int64_t value) {
+  return value;
+}
 
 }  // namespace
 
@@ -60,7 +61,9 @@ std::span<const std::string_view> propertyNames(WidgetKind kind) {
   return {};
 }
 
-std::span<const std::string_view> windowPropertyNames() { return kWindowProperties; }
+std::span<const std::string_view> windowPropertyNames() {
+  return kWindowProperties;
+}
 
 std::optional<PropertyValue> readProperty(const Widget& widget, std::string_view name) {
   if (!has(propertyNames(widget.kind()), name)) return std::nullopt;

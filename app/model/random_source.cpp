@@ -16,6 +16,8 @@ float RandomSource::Rnd() {
   return static_cast<float>(engine_() >> 8U) * kScale;
 }
 
-void RandomSource::Randomize(std::uint32_t seed) { engine_.seed(seed); }
+void RandomSource::Randomize(std::uint32_t seed) {
+  engine_.seed(seed);
+}
 
 }  // namespace fm

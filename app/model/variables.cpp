@@ -39,8 +39,7 @@ void Variables::resetAll() {
   }
 }
 
-std::optional<std::string> Variables::read(std::string_view name,
-                                           std::optional<int> index) const {
+std::optional<std::string> Variables::read(std::string_view name, std::optional<int> index) const {
   const auto found = std::find_if(entries_.begin(), entries_.end(),
                                   [&](const Entry& entry) { return entry.name == name; });
   if (found == entries_.end()) return std::nullopt;

@@ -26,8 +26,8 @@ std::string_view kindName(WidgetKind kind) {
   return "Widget";
 }
 
-Widget::Widget(Window& window, std::string_view name, int index, WidgetKind kind,
-               Geometry geometry, const Props& initial)
+Widget::Widget(Window& window, std::string_view name, int index, WidgetKind kind, Geometry geometry,
+               const Props& initial)
     : window_(window),
       name_(name),
       index_(index),
@@ -80,9 +80,13 @@ bool Widget::isClickableKind() const {
          kind_ == WidgetKind::Image;
 }
 
-void Widget::changed() { window_.widgetChanged(*this); }
+void Widget::changed() {
+  window_.widgetChanged(*this);
+}
 
-void Widget::focusabilityChanged() { window_.focusabilityChanged(*this); }
+void Widget::focusabilityChanged() {
+  window_.focusabilityChanged(*this);
+}
 
 void Widget::setLeft(float left) {
   geometry_.left = left;

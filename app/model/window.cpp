@@ -117,7 +117,8 @@ void Window::focusabilityChanged(Widget& widget) {
   for (const auto& candidate : widgets_) {
     if (!candidate->canHoldFocus()) continue;
     if (first == nullptr || candidate->tabIndex() < first->tabIndex()) first = candidate.get();
-    if (candidate->tabIndex() > from && (next == nullptr || candidate->tabIndex() < next->tabIndex())) {
+    if (candidate->tabIndex() > from &&
+        (next == nullptr || candidate->tabIndex() < next->tabIndex())) {
       next = candidate.get();
     }
   }
@@ -138,7 +139,8 @@ void Window::deliverKeyDown(std::int16_t keyCode, std::int16_t shift) {
   constexpr std::int16_t kSpace = 32;
   if (activeControl_ != nullptr) {
     // A focused button takes Space and Enter as a press; other keys stay with the widget.
-    if (keyCode == kSpace || (keyCode == kEnter && activeControl_->kind() == WidgetKind::CommandButton)) {
+    if (keyCode == kSpace ||
+        (keyCode == kEnter && activeControl_->kind() == WidgetKind::CommandButton)) {
       if (activeControl_->kind() != WidgetKind::TextBox) deliverClick(*activeControl_);
     }
     return;
@@ -165,13 +167,21 @@ void Window::raise(Widget& widget) {
   }
 }
 
-void Window::MsgBox(const std::string& text) { program_.MsgBox(*this, text); }
+void Window::MsgBox(const std::string& text) {
+  program_.MsgBox(*this, text);
+}
 
-float Window::Rnd() { return program_.Rnd(); }
+float Window::Rnd() {
+  return program_.Rnd();
+}
 
-void Window::Randomize() { program_.Randomize(); }
+void Window::Randomize() {
+  program_.Randomize();
+}
 
-Window& Window::form(std::string_view name) const { return program_.window(name); }
+Window& Window::form(std::string_view name) const {
+  return program_.window(name);
+}
 
 void Window::Form_KeyDown(std::int16_t /*keyCode*/, std::int16_t /*shift*/) {}
 
@@ -201,7 +211,9 @@ void Window::optionSelected(Widget& option) {
   }
 }
 
-void Window::markFrameChanged() { frameChanged_ = true; }
+void Window::markFrameChanged() {
+  frameChanged_ = true;
+}
 
 WidgetArray::WidgetArray(const Window& window, std::string_view name) {
   for (const auto& widget : window.widgets()) {

@@ -2,6 +2,7 @@
 
 namespace fm {
 
-Form3::Form3(Program& program) : Window(program, {"Form3", "カードじゃんけん一本勝負", 5430, 6285}, {}) {}
+Form3::Form3(Program& program)
+    : Window(program, {"Form3", "カードじゃんけん一本勝負", 5430, 6285}, {}) {}
 
 }  // namespace fm

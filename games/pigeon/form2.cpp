@@ -2,6 +2,7 @@
 
 namespace fm {
 
-Form2::Form2(Program& program) : Window(program, {"Form2", "大阪東京間鳩襲来伝説", 8775, 5400}, {}) {}
+Form2::Form2(Program& program)
+    : Window(program, {"Form2", "大阪東京間鳩襲来伝説", 8775, 5400}, {}) {}
 
 }  // namespace fm

@@ -4,6 +4,7 @@
 
 namespace fm {
 
-Form5::Form5(Program& program) : Window(program, {"Form5", "ネモネモからラビト（ちゃん）を救え", 9060, 5415, kMenuText}, {}) {}
+Form5::Form5(Program& program)
+    : Window(program, {"Form5", "ネモネモからラビト（ちゃん）を救え", 9060, 5415, kMenuText}, {}) {}
 
 }  // namespace fm

@@ -2,6 +2,11 @@
 
 namespace fm {
 
-Form1::Form1(Program& program) : Window(program, {"Form1", "水泳勝負", 8655, 3135}, {}) {}
+Form1::Form1(Program& program) : Window(program, {"Form1", "水泳勝負", 8655, 3135}, layout()) {
+  variables().add("countdown", countdown);
+  variables().add("direction", direction);
+  variables().add("grade", grade);
+  variables().add("armed", armed);
+}
 
 }  // namespace fm

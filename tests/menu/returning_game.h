@@ -23,9 +23,17 @@ class ReturningGame final : public Window {
  private:
   static std::span<const LayoutRow> layout() {
     static const LayoutRow rows[] = {
-        {"Start", WidgetKind::CommandButton, -1, {0, 0, 900, 400}, {.caption = "Start"},
+        {"Start",
+         WidgetKind::CommandButton,
+         -1,
+         {0, 0, 900, 400},
+         {.caption = "Start"},
          on(&ReturningGame::Start_Click)},
-        {"owaritimer", WidgetKind::Timer, -1, {}, {.enabled = false, .interval = 5000},
+        {"owaritimer",
+         WidgetKind::Timer,
+         -1,
+         {},
+         {.enabled = false, .interval = 5000},
          on(&ReturningGame::owaritimer_Timer)},
     };
     return rows;

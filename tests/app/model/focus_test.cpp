@@ -54,8 +54,8 @@ TEST_F(Focus, LosingTheFocusedWidgetMovesTheFocusOnInTabOrder) {
 }
 
 TEST_F(Focus, WithNothingLeftToFocusKeysReachTheWindow) {
-  for (Widget* widget : {&window.Command1, &window.Command2, &window.Option1(0),
-                         &window.Option1(1), &window.Text1}) {
+  for (Widget* widget : {&window.Command1, &window.Command2, &window.Option1(0), &window.Option1(1),
+                         &window.Text1}) {
     widget->setVisible(false);
   }
   EXPECT_EQ(window.activeControl(), nullptr);
