@@ -1,6 +1,7 @@
 #include "app/headless/headless_host.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace fm {
 
@@ -23,7 +24,9 @@ std::uint32_t HeadlessHost::clockSeed() const {
 }
 
 void HeadlessHost::wait(std::int64_t milliseconds) {
-  const std::int64_t end = now_ + std::max<std::int64_t>(milliseconds, 0);
+  // Saturates rather than overflowing the clock.
+  const std::int64_t room = std::numeric_limits<std::int64_t>::max() - now_;
+  const std::int64_t end = now_ + std::clamp<std::int64_t>(milliseconds, 0, room);
   while (const auto due = program_.nextDue()) {
     if (*due > end || program_.ended()) break;
     // A box opened by an earlier tick may have moved the clock past this due time already.

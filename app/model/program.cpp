@@ -43,9 +43,17 @@ void Program::MsgBox(Window& owner, const std::string& text) {
 template <class Action>
 void Program::event(Action&& action) {
   if (ended_) return;
-  ++eventDepth_;
-  action();
-  --eventDepth_;
+  {
+    // Even a handler that throws leaves the event finished, so the program can still end.
+    struct Depth {
+      int& depth;
+      explicit Depth(int& counter) : depth(++counter) {}
+      Depth(const Depth&) = delete;
+      Depth& operator=(const Depth&) = delete;
+      ~Depth() { --depth; }
+    } depth(eventDepth_);
+    action();
+  }
   afterEvent();
 }
 

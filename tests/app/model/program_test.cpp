@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <set>
+#include <stdexcept>
 
 #include "app/model/conversions.h"
 #include "tests/app/model/fixture.h"
@@ -49,6 +50,13 @@ TEST_F(ProgramLife, NothingHappensAfterTheEnd) {
   program.click(other.Command1);
   EXPECT_EQ(clicks, 0);
   EXPECT_EQ(endings, 1);
+}
+
+TEST_F(ProgramLife, AHandlerThatThrowsDoesNotKeepTheProgramAlive) {
+  window.onCommand2 = [] { throw std::runtime_error("broken handler"); };
+  EXPECT_THROW(program.click(window.Command2), std::runtime_error);
+  program.close(window);
+  EXPECT_TRUE(program.ended());
 }
 
 TEST(Random, StartsInTheSameStateEveryRun) {
