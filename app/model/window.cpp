@@ -69,9 +69,13 @@ void Window::setVisible(bool visible) {
   if (visible) {
     Load();
     // Form_Load may have unloaded the window again; a closed window stays closed.
-    if (!loaded_ || visible_) return;
-    visible_ = true;
-    focusFirst();
+    if (!loaded_) return;
+    if (visible_) {
+      raiseRequested_ = true;
+    } else {
+      visible_ = true;
+      focusFirst();
+    }
   } else {
     if (!visible_) return;
     visible_ = false;
@@ -187,6 +191,7 @@ void Window::Form_KeyDown(std::int16_t /*keyCode*/, std::int16_t /*shift*/) {}
 
 void Window::clearChanges() {
   frameChanged_ = false;
+  raiseRequested_ = false;
   for (Widget* widget : changedWidgets_) widget->clearChanged();
   changedWidgets_.clear();
 }

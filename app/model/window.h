@@ -74,6 +74,8 @@ class Window {
 
   // --- change tracking for the screen ---
   [[nodiscard]] bool frameChanged() const { return frameChanged_; }
+  // Made visible again while already shown: the window should come to the front.
+  [[nodiscard]] bool raiseRequested() const { return raiseRequested_; }
   [[nodiscard]] const std::vector<Widget*>& changedWidgets() const { return changedWidgets_; }
   void clearChanges();
 
@@ -112,6 +114,7 @@ class Window {
   Widget* activeControl_ = nullptr;
 
   bool frameChanged_ = false;
+  bool raiseRequested_ = false;
   std::vector<Widget*> changedWidgets_;
 };
 

@@ -52,6 +52,18 @@ TEST_F(Windows, MakingVisibleLoadsFirstAndUnloadHides) {
   EXPECT_FALSE(other.loaded());
 }
 
+TEST_F(Windows, ShowingAVisibleWindowAgainAsksForItToComeToTheFront) {
+  window.clearChanges();
+  EXPECT_FALSE(window.raiseRequested());
+  window.setVisible(true);
+  EXPECT_TRUE(window.raiseRequested());
+  EXPECT_TRUE(window.frameChanged());
+  window.clearChanges();
+  EXPECT_FALSE(window.raiseRequested());
+  other.setVisible(true);  // a window that opens comes up in front anyway
+  EXPECT_FALSE(other.raiseRequested());
+}
+
 TEST_F(Windows, AnUnloadedOrHiddenWindowRefusesInput) {
   int clicks = 0;
   int keys = 0;
