@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "app/collection.h"
+#include "app/model/program.h"
+#include "app/qt/app_identity.h"
+#include "app/qt/qt_host.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  // Only the name: a display name of its own would be appended to every window's caption.
+  QApplication::setApplicationName(fm::qt::applicationTitle());
+  QApplication::setWindowIcon(fm::qt::applicationIcon());
+
+  fm::Program program;
+  fm::addCollection(program);
+  fm::qt::QtHost host(program);
+  program.start(fm::firstWindow(program));
+  return QApplication::exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace fm::qt {
+
+// The title of the collection: the menu's caption, the application name and the title of every
+// message box.
+QString applicationTitle();
+
+// The one 32×32 icon shared by every window, rendered from the artwork at the usual icon sizes.
+QIcon applicationIcon();
+
+}  // namespace fm::qt

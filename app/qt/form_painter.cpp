@@ -1,0 +1,109 @@
+#include "app/qt/form_painter.h"
+
+#include <QPen>
+#include <QString>
+
+#include "app/qt/gothic_font.h"
+#include "app/qt/screen_units.h"
+
+namespace fm::qt {
+namespace {
+
+bool isPainted(const Widget& widget) {
+  return widget.kind() == WidgetKind::Label || widget.kind() == WidgetKind::Image ||
+         widget.kind() == WidgetKind::Line;
+}
+
+Qt::Alignment labelAlignment(int alignment) {
+  switch (alignment) {
+    case 1:
+      return Qt::AlignRight;
+    case 2:
+      return Qt::AlignHCenter;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
+void paintLabel(QPainter& painter, const Widget& label) {
+  const QRectF box = paintedRect(label);
+  painter.save();
+  // Text that does not fit is cut off at the label's edges.
+  painter.setClipRect(box, Qt::IntersectClip);
+  if (label.backStyle() != 0) painter.fillRect(box, toQColor(label.backColor()));
+  if (!label.caption().empty()) {
+    painter.setFont(gothicFont(label.fontSize()));
+    painter.setPen(toQColor(label.foreColor()));
+    painter.drawText(box, labelAlignment(label.alignment()) | Qt::AlignTop | Qt::TextWordWrap,
+                     QString::fromStdString(label.caption()));
+  }
+  painter.restore();
+}
+
+void paintPicture(QPainter& painter, PictureCache& pictures, const Picture& picture,
+                  QPointF topLeft) {
+  if (picture.empty()) return;
+  const QPixmap& pixmap = pictures.pixmap(*picture.asset(), painter.device()->devicePixelRatioF());
+  if (!pixmap.isNull()) painter.drawPixmap(topLeft, pixmap);
+}
+
+void paintLine(QPainter& painter, const Widget& line) {
+  QPen pen(toQColor(line.borderColor()));
+  pen.setWidth(1);
+  pen.setCosmetic(true);
+  painter.setPen(pen);
+  painter.drawLine(lineInPixels(line));
+}
+
+}  // namespace
+
+QRect paintedArea(const Widget& widget) {
+  if (!isPainted(widget)) return {};
+  QRectF area = paintedRect(widget);
+  if (widget.kind() == WidgetKind::Line) {
+    area = QRectF(lineInPixels(widget).p1(), lineInPixels(widget).p2()).normalized();
+  } else if (widget.kind() == WidgetKind::Image && !widget.picture().empty()) {
+    // A picture is drawn at its natural size even if a handler changed the Image's size.
+    const PictureAsset& asset = *widget.picture().asset();
+    area.setWidth(qMax(area.width(), qreal{1.0} * asset.widthPx));
+    area.setHeight(qMax(area.height(), qreal{1.0} * asset.heightPx));
+  }
+  return area.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void paintForm(QPainter& painter, const Window& window, PictureCache& pictures,
+               const QRect& exposed) {
+  painter.fillRect(exposed, toQColor(window.backColor()));
+  paintPicture(painter, pictures, window.picture(), QPointF(0, 0));
+  const auto& widgets = window.widgets();
+  for (auto it = widgets.rbegin(); it != widgets.rend(); ++it) {
+    const Widget& widget = **it;
+    if (!widget.visible() || !isPainted(widget)) continue;
+    if (!paintedArea(widget).intersects(exposed)) continue;
+    switch (widget.kind()) {
+      case WidgetKind::Label:
+        paintLabel(painter, widget);
+        break;
+      case WidgetKind::Image:
+        paintPicture(painter, pictures, widget.picture(), paintedRect(widget).topLeft());
+        break;
+      case WidgetKind::Line:
+        paintLine(painter, widget);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+Widget* imageAt(const Window& window, QPointF position) {
+  for (const auto& widget : window.widgets()) {
+    if (widget->kind() == WidgetKind::Image && widget->visible() &&
+        paintedRect(*widget).contains(position)) {
+      return widget.get();
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace fm::qt

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <unordered_map>
+
+#include "app/model/widget.h"
+#include "app/model/window.h"
+#include "app/qt/picture_cache.h"
+
+namespace fm::qt {
+
+// The screen of one window: a fixed-size top-level widget whose own surface shows the painted
+// widgets (labels, images, lines) and which holds a real Qt widget for each button, option
+// button and text box. The window's model decides everything: the view forwards the player's
+// clicks, keys, focus moves and close requests to the program and shows what the model records.
+class FormView final : public QWidget {
+  Q_OBJECT
+
+ public:
+  FormView(Window& window, PictureCache& pictures);
+
+  [[nodiscard]] Window& window() const { return window_; }
+  // The Qt widget standing for a button, option button or text box; nullptr for other kinds.
+  [[nodiscard]] QWidget* nativeWidget(const Widget& widget) const;
+
+  // Puts the changes the model recorded since the last call on the screen.
+  void applyChanges();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createNativeWidgets();
+  void applyFrame();
+  void applyNative(const Widget& widget, QWidget& native);
+  void repaintPainted(const Widget& widget);
+  void syncFocus();
+  void sendKey(const QKeyEvent& event);
+
+  Window& window_;
+  PictureCache& pictures_;
+  // Children of this view, owned by Qt.
+  std::unordered_map<const Widget*, QWidget*> natives_;
+  std::unordered_map<const QObject*, Widget*> modelOf_;
+  // Where each painted widget was last drawn, so a move repaints both places.
+  std::unordered_map<const Widget*, QRect> paintedAreas_;
+  // Set while model changes are being applied: focus moves Qt makes on its own meanwhile (a
+  // focused button being hidden) are not the player's and must not reach the model.
+  bool applying_ = false;
+};
+
+}  // namespace fm::qt

@@ -1,0 +1,100 @@
+#include "app/qt/qt_host.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <algorithm>
+#include <chrono>
+#include <limits>
+#include <utility>
+
+#include "app/qt/app_identity.h"
+
+namespace fm::qt {
+
+QtHost::QtHost(Program& program, Clock clock) : program_(program), clock_(std::move(clock)) {
+  elapsed_.start();
+  // The model decides when the program is over (no window left visible, checked after the
+  // outermost event); Qt must not quit in the instant between a game unloading itself and
+  // the menu coming back.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QCoreApplication::setQuitLockEnabled(false);
+  tickTimer_.setSingleShot(true);
+  tickTimer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&tickTimer_, &QTimer::timeout, &tickTimer_, [this] { deliverDueTicks(); });
+  program_.setHost(*this);
+}
+
+QtHost::~QtHost() {
+  tickTimer_.stop();
+}
+
+std::int64_t QtHost::now() const {
+  return clock_ ? clock_() : elapsed_.elapsed();
+}
+
+FormView& QtHost::view(Window& window) {
+  auto& view = views_[&window];
+  if (!view) view = std::make_unique<FormView>(window, pictures_);
+  return *view;
+}
+
+void QtHost::refresh() {
+  for (const auto& window : program_.windows()) view(*window).applyChanges();
+}
+
+void QtHost::timersChanged() {
+  armTickTimer();
+}
+
+void QtHost::armTickTimer() {
+  const auto due = program_.nextDue();
+  if (!due || program_.ended()) {
+    // No timer is running: no wake-ups at all.
+    tickTimer_.stop();
+    return;
+  }
+  // Armed from the absolute due time, so the cadence does not drift with handler run times.
+  const std::int64_t wait =
+      std::clamp<std::int64_t>(*due - now(), 0, std::numeric_limits<int>::max());
+  tickTimer_.start(static_cast<int>(wait));
+}
+
+void QtHost::deliverDueTicks() {
+  // One moment for the whole batch: a handler that runs long cannot make the batch endless.
+  const std::int64_t batchTime = now();
+  while (program_.deliverNextTick(batchTime)) {
+  }
+  armTickTimer();
+}
+
+void QtHost::messageBox(Window& owner, const std::string& text) {
+  QPointer<QMessageBox> box = new QMessageBox(&view(owner));
+  box->setWindowTitle(applicationTitle());
+  box->setIcon(QMessageBox::NoIcon);
+  box->setTextFormat(Qt::PlainText);
+  box->setText(QString::fromStdString(text));
+  box->setStandardButtons(QMessageBox::Ok);
+  box->setWindowModality(Qt::ApplicationModal);
+  // Other timers keep ticking while the box waits; the one whose handler raised it is held
+  // back by the model.
+  armTickTimer();
+  box->exec();
+  // Anything may have happened meanwhile: the owner unloaded, other boxes come and gone.
+  delete box.data();
+  armTickTimer();
+}
+
+void QtHost::programEnded() {
+  tickTimer_.stop();
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                            Qt::QueuedConnection);
+}
+
+std::uint32_t QtHost::clockSeed() const {
+  const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+}
+
+}  // namespace fm::qt

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <cstdint>
+
+#include "app/model/program.h"
+#include "app/qt/qt_host.h"
+
+namespace fm::testing {
+
+// Waits until the window is on the (offscreen) screen and can take input.
+inline void expose(QWidget& view) {
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+}
+
+// A mouse click at a point of a window as the player makes it: through the platform window,
+// so that a modal box blocks it.
+inline void clickAt(QWidget& view, QPoint position) {
+  QTest::mouseClick(view.window()->windowHandle(), Qt::LeftButton, Qt::NoModifier, position);
+}
+inline void clickOn(QWidget& native) {
+  clickAt(*native.window(), native.mapTo(native.window(), native.rect().center()));
+}
+inline void key(QWidget& view, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(view.window()->windowHandle(), key, modifiers);
+}
+
+// A program of the test's own on the Qt host, with a clock the test moves by hand.
+class QtHostTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    // A quit the host queued must not end the event loop of a later test.
+    QCoreApplication::removePostedEvents(QCoreApplication::instance(), QEvent::MetaCall);
+  }
+
+  // What the program does after every event: put the recorded changes on the screen.
+  void applyModelChanges() {
+    host.refresh();
+    for (const auto& window : program.windows()) window->clearChanges();
+  }
+
+  qt::FormView& view(std::string_view windowName) { return host.view(program.window(windowName)); }
+  QWidget& native(std::string_view windowName, std::string_view widgetName, int index = -1) {
+    Window& window = program.window(windowName);
+    return *host.view(window).nativeWidget(window.widget(widgetName, index));
+  }
+
+  std::int64_t clock = 0;
+  Program program;
+  qt::QtHost host{program, [this] { return clock; }};
+};
+
+}  // namespace fm::testing

@@ -1,0 +1,155 @@
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+#include <utility>
+
+#include "tests/app/qt/qt_test_support.h"
+#include "tests/app/qt/test_windows.h"
+
+namespace fm::testing {
+namespace {
+
+class TimersAndBoxesTest : public QtHostTest {
+ protected:
+  TickWindow& ticks = program.add<TickWindow>();
+  BoxWindow& boxes = program.add<BoxWindow>();
+  TimersAndBoxesTest() {
+    program.start(ticks);
+    boxes.Show();
+    applyModelChanges();
+  }
+};
+
+// Answers the message box that the test's action opens: `whileOpen` runs on each look at the
+// open box and returns true once OK may be pressed. Gives up after a while so a broken host
+// cannot hang the test.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(std::function<bool(QMessageBox&)> whileOpen)
+      : whileOpen_(std::move(whileOpen)) {
+    poll_.setInterval(1);
+    QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] { look(); });
+    poll_.start();
+    deadline_.start();
+  }
+  int boxesSeen = 0;
+
+ private:
+  void look() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    if (!whileOpen_(*box) && deadline_.elapsed() < 5000) return;
+    ++boxesSeen;
+    clickOn(*box->button(QMessageBox::Ok));
+  }
+  std::function<bool(QMessageBox&)> whileOpen_;
+  QTimer poll_;
+  QElapsedTimer deadline_;
+};
+
+TEST_F(TimersAndBoxesTest, PlatformTimerIsArmedFromDueTimesOnlyWhileTimersRun) {
+  EXPECT_FALSE(host.tickTimerArmed());
+  ticks.widget("Timer1").setInterval(100);
+  ticks.widget("Timer1").setEnabled(true);
+  EXPECT_TRUE(host.tickTimerArmed());
+  EXPECT_GT(host.tickTimerRemaining(), 90);
+  clock = 103;
+  host.deliverDueTicks();
+  EXPECT_EQ(ticks.ticks1, 1);
+  // The next tick is due at 200, not 100 ms after the late one.
+  EXPECT_LE(host.tickTimerRemaining(), 97);
+  EXPECT_GT(host.tickTimerRemaining(), 80);
+  ticks.widget("Timer2").setEnabled(true);  // every 150 ms: due at 253
+  // Both timers are overdue: one batch delivers both, dropping the missed ticks.
+  clock = 460;
+  host.deliverDueTicks();
+  EXPECT_EQ(ticks.ticks1, 2);
+  EXPECT_EQ(ticks.ticks2, 1);
+  ticks.widget("Timer1").setEnabled(false);
+  ticks.widget("Timer2").setEnabled(false);
+  EXPECT_FALSE(host.tickTimerArmed());
+}
+
+TEST_F(TimersAndBoxesTest, PlatformTimerDeliversDueTicks) {
+  ticks.widget("Timer1").setEnabled(true);
+  clock = 5;
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks.ticks1 > 0; }, 1000));
+}
+
+TEST_F(TimersAndBoxesTest, BoxShowsItsTextUnderTheAppTitleWithOnlyOk) {
+  QString text;
+  QString title;
+  bool plain = false;
+  BoxAnswerer answer([&](QMessageBox& box) {
+    text = box.text();
+    title = box.windowTitle();
+    plain = box.icon() == QMessageBox::NoIcon && box.iconPixmap().isNull() &&
+            box.buttons().size() == 1 && box.isModal();
+    return true;
+  });
+  expose(view("Boxes"));
+  clickOn(native("Boxes", "Command1"));
+  EXPECT_EQ(answer.boxesSeen, 1);
+  EXPECT_EQ(boxes.buttonReturned, 1) << "the handler goes on once OK is pressed";
+  EXPECT_EQ(text, QStringLiteral("押されました <b>&</b>"));
+  EXPECT_EQ(title, QStringLiteral("ソルネ聖誕祭用ミニゲーム集"));
+  EXPECT_TRUE(plain);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(TimersAndBoxesTest, OtherTimersTickWhileABoxWaitsButItsOwnTimerDoesNotReenter) {
+  expose(view("Ticks"));
+  ticks.widget("Timer1").setEnabled(true);
+  boxes.widget("Timer1").setEnabled(true);
+  int enteredWhileOpen = 0;
+  BoxAnswerer answer([&](QMessageBox& /*box*/) {
+    ++clock;
+    // The box blocks the player's clicks in every other window.
+    clickOn(native("Ticks", "Command1"));
+    enteredWhileOpen = boxes.timerEntered;
+    return ticks.ticks1 >= 4;
+  });
+  clock = 1;
+  host.deliverDueTicks();
+  EXPECT_EQ(answer.boxesSeen, 1);
+  EXPECT_GE(ticks.ticks1, 4);
+  EXPECT_EQ(enteredWhileOpen, 1);
+  EXPECT_EQ(boxes.timerReturned, 1);
+  EXPECT_EQ(ticks.clicks, 0);
+  clickOn(native("Ticks", "Command1"));
+  EXPECT_EQ(ticks.clicks, 1);
+}
+
+TEST_F(QtHostTest, ProgramQuitsWhenTheLastWindowClosesNotWhenAGameReturnsToTheMenu) {
+  HubWindow& hub = program.add<HubWindow>();
+  TripWindow& trip = program.add<TripWindow>();
+  program.start(hub);
+  expose(view("Hub"));
+  bool returnedToMenu = false;
+  QTimer::singleShot(0, [&] {
+    clickOn(native("Hub", "Command1"));
+    view("Hub").windowHandle()->close();
+    // The trip ends: it unloads itself, then shows the hub again.
+    trip.widget("owaritimer").setEnabled(true);
+    clock += 1;
+    host.deliverDueTicks();
+    // Runs only if the program did not quit meanwhile.
+    QTimer::singleShot(0, [&] {
+      returnedToMenu = view("Hub").isVisible() && !view("Trip").isVisible();
+      view("Hub").windowHandle()->close();
+    });
+  });
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  giveUp.start(5000);
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_TRUE(returnedToMenu);
+  EXPECT_TRUE(program.ended());
+}
+
+}  // namespace
+}  // namespace fm::testing
