@@ -18,8 +18,12 @@ std::int32_t toLong(double x);
 
 // Number to text: decimal digits, a leading "-" for negatives, no leading blank.
 std::string Str(std::int64_t value);
-inline std::string Str(std::int32_t value) { return Str(std::int64_t{value}); }
-inline std::string Str(std::int16_t value) { return Str(std::int64_t{value}); }
+inline std::string Str(std::int32_t value) {
+  return Str(std::int64_t{value});
+}
+inline std::string Str(std::int16_t value) {
+  return Str(std::int64_t{value});
+}
 
 // A single-precision value as the shortest decimal text that reads back to the same value,
 // without an exponent: 1560, 1592.5, -0.25.

@@ -129,6 +129,8 @@ TEST_F(QtHostTest, ProgramQuitsWhenTheLastWindowClosesNotWhenAGameReturnsToTheMe
   program.start(hub);
   expose(view("Hub"));
   bool returnedToMenu = false;
+  // Qt owns and frees the single-shot calls; the analyzer cannot see that.
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
   QTimer::singleShot(0, [&] {
     clickOn(native("Hub", "Command1"));
     view("Hub").windowHandle()->close();

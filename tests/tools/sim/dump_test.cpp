@@ -40,9 +40,8 @@ void expectMembers(const JsonValue& object, const Members& expected, const std::
   ASSERT_EQ(object.kind, JsonValue::Kind::Object) << what;
   ASSERT_EQ(object.members.size(), expected.size()) << what;
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(object.members[i].first, expected[i].first) << what;
-    EXPECT_EQ(raw(object.members[i].second), expected[i].second)
-        << what << "." << expected[i].first;
+    EXPECT_EQ(object.members[i].name, expected[i].first) << what;
+    EXPECT_EQ(raw(object.members[i].value), expected[i].second) << what << "." << expected[i].first;
   }
 }
 
@@ -107,8 +106,8 @@ TEST(SimDump, MenuHoldsEveryWidgetOfItsLayoutFrontToBackWithEveryProperty) {
                 {"ClientHeight", "4140"},
                 {"ActiveControl", "\"Command1\""}};
   for (std::size_t i = 0; i < frame.size(); ++i) {
-    EXPECT_EQ(menu.members.at(i).first, frame[i].first);
-    EXPECT_EQ(raw(menu.members.at(i).second), frame[i].second) << frame[i].first;
+    EXPECT_EQ(menu.members.at(i).name, frame[i].first);
+    EXPECT_EQ(raw(menu.members.at(i).value), frame[i].second) << frame[i].first;
   }
 
   // The addresses are free to change; that they are web addresses is not.

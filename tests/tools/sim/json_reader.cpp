@@ -60,7 +60,7 @@ class Parser {
       if (!take(':')) return false;
       JsonValue member;
       if (!parseValue(member)) return false;
-      value.members.emplace_back(std::move(key), std::move(member));
+      value.members.push_back({std::move(key), std::move(member)});
       skipBlanks();
     } while (take(','));
     return take('}');

@@ -157,8 +157,8 @@ TEST(SimErrors, RefusedCommandsChangeNothing) {
             (Lines{"msgbox クリック 250", "msgbox クリック 500",
                    "error: bad number \"2\" (expected a value from 0 up to but not including 1)",
                    "msgbox クリック 750",
-                   "error: bad number \"1x\" (expected a whole number from 0 "
-                   "to 1000000000000)",
+                   std::string("error: bad number \"1x\" (expected a whole number from 0 ") +
+                       "to 1000000000000)",
                    "0"}));
 }
 
