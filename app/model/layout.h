@@ -40,7 +40,7 @@ struct LayoutRow {
 };
 
 // The fixed frame of a window.
-struct WindowSpec {
+struct WindowFrame {
   std::string_view name;
   std::string_view caption;
   int clientWidth = 0;  // twips

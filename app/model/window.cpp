@@ -7,8 +7,8 @@
 
 namespace fm {
 
-Window::Window(Program& program, const WindowSpec& spec, std::span<const LayoutRow> layout)
-    : program_(program), spec_(spec), caption_(spec.caption), backColor_(spec.backColor) {
+Window::Window(Program& program, const WindowFrame& frame, std::span<const LayoutRow> layout)
+    : program_(program), frame_(frame), caption_(frame.caption), backColor_(frame.backColor) {
   widgets_.reserve(layout.size());
   handlers_.reserve(layout.size());
   for (const LayoutRow& row : layout) {
@@ -28,7 +28,7 @@ Widget* Window::find(std::string_view name, int index) const {
 Widget& Window::widget(std::string_view name, int index) const {
   Widget* found = find(name, index);
   if (found == nullptr) {
-    throw std::logic_error("window " + std::string(spec_.name) + " has no widget " +
+    throw std::logic_error("window " + std::string(frame_.name) + " has no widget " +
                            std::string(name) + "(" + std::to_string(index) + ")");
   }
   return *found;
@@ -37,8 +37,8 @@ Widget& Window::widget(std::string_view name, int index) const {
 void Window::Load() {
   if (loaded_) return;
   loaded_ = true;
-  caption_ = std::string(spec_.caption);
-  backColor_ = spec_.backColor;
+  caption_ = std::string(frame_.caption);
+  backColor_ = frame_.backColor;
   picture_ = {};
   activeControl_ = nullptr;
   for (const auto& widget : widgets_) widget->reset();

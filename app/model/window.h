@@ -21,14 +21,14 @@ class Program;
 // hides it. Nothing is freed, so a handler may safely run on after its window was unloaded.
 class Window {
  public:
-  Window(Program& program, const WindowSpec& spec, std::span<const LayoutRow> layout);
+  Window(Program& program, const WindowFrame& frame, std::span<const LayoutRow> layout);
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
   Window(Window&&) = delete;
   Window& operator=(Window&&) = delete;
   virtual ~Window() = default;
 
-  [[nodiscard]] std::string_view name() const { return spec_.name; }
+  [[nodiscard]] std::string_view name() const { return frame_.name; }
   [[nodiscard]] Program& program() const { return program_; }
 
   // --- lifecycle ---
@@ -46,8 +46,8 @@ class Window {
   // --- window properties ---
   [[nodiscard]] const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
-  [[nodiscard]] int clientWidth() const { return spec_.clientWidth; }
-  [[nodiscard]] int clientHeight() const { return spec_.clientHeight; }
+  [[nodiscard]] int clientWidth() const { return frame_.clientWidth; }
+  [[nodiscard]] int clientHeight() const { return frame_.clientHeight; }
   [[nodiscard]] std::int32_t backColor() const { return backColor_; }
   void setBackColor(std::int32_t colour);
   // The background picture, drawn at the client area's top-left corner behind every widget.
@@ -101,7 +101,7 @@ class Window {
   void markFrameChanged();
 
   Program& program_;
-  WindowSpec spec_;
+  WindowFrame frame_;
   std::vector<std::unique_ptr<Widget>> widgets_;
   std::vector<EventHandler> handlers_;  // parallel to widgets_
   Variables variables_;
