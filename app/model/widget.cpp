@@ -26,9 +26,10 @@ std::string_view kindName(WidgetKind kind) {
   return "Widget";
 }
 
-Widget::Widget(Window& window, std::string_view name, int index, WidgetKind kind, Geometry geometry,
-               const Props& initial)
+Widget::Widget(Window& window, std::size_t row, std::string_view name, int index, WidgetKind kind,
+               Geometry geometry, const Props& initial)
     : window_(window),
+      row_(row),
       name_(name),
       index_(index),
       kind_(kind),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -61,8 +62,9 @@ struct TimerState {
 // next event is handled.
 class Widget {
  public:
-  Widget(Window& window, std::string_view name, int index, WidgetKind kind, Geometry geometry,
-         const Props& initial);
+  // `row` is the widget's position in its window's layout table, front to back.
+  Widget(Window& window, std::size_t row, std::string_view name, int index, WidgetKind kind,
+         Geometry geometry, const Props& initial);
   Widget(const Widget&) = delete;
   Widget& operator=(const Widget&) = delete;
   Widget(Widget&&) = delete;
@@ -70,6 +72,7 @@ class Widget {
   ~Widget() = default;
 
   [[nodiscard]] Window& window() const { return window_; }
+  [[nodiscard]] std::size_t row() const { return row_; }
   [[nodiscard]] const std::string& name() const { return name_; }
   [[nodiscard]] int index() const { return index_; }  // -1 outside a widget array
   [[nodiscard]] WidgetKind kind() const { return kind_; }
@@ -141,6 +144,7 @@ class Widget {
   void focusabilityChanged();
 
   Window& window_;
+  std::size_t row_;
   std::string name_;
   int index_;
   WidgetKind kind_;

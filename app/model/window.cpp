@@ -12,8 +12,8 @@ Window::Window(Program& program, const WindowFrame& frame, std::span<const Layou
   widgets_.reserve(layout.size());
   handlers_.reserve(layout.size());
   for (const LayoutRow& row : layout) {
-    widgets_.push_back(
-        std::make_unique<Widget>(*this, row.name, row.index, row.kind, row.geometry, row.props));
+    widgets_.push_back(std::make_unique<Widget>(*this, widgets_.size(), row.name, row.index,
+                                                row.kind, row.geometry, row.props));
     handlers_.push_back(row.handler);
   }
 }
@@ -158,12 +158,7 @@ void Window::deliverTick(Widget& timer) {
 }
 
 void Window::raise(Widget& widget) {
-  const auto position = static_cast<std::size_t>(
-      std::find_if(widgets_.begin(), widgets_.end(),
-                   [&](const auto& candidate) { return candidate.get() == &widget; }) -
-      widgets_.begin());
-  if (position >= handlers_.size()) return;
-  const EventHandler handler = handlers_[position];
+  const EventHandler handler = handlers_[widget.row()];
   if (handler.plain != nullptr) {
     (this->*handler.plain)();
   } else if (handler.indexed != nullptr) {
