@@ -40,7 +40,7 @@ void Window::Load() {
   caption_ = std::string(frame_.caption);
   backColor_ = frame_.backColor;
   picture_ = {};
-  activeControl_ = nullptr;
+  setActiveControl(nullptr);
   for (const auto& widget : widgets_) widget->reset();
   variables_.resetAll();
   markFrameChanged();
@@ -61,7 +61,7 @@ void Window::Unload() {
   }
   loaded_ = false;
   visible_ = false;
-  activeControl_ = nullptr;
+  setActiveControl(nullptr);
   markFrameChanged();
 }
 
@@ -99,17 +99,23 @@ void Window::setPicture(Picture picture) {
 }
 
 void Window::focus(Widget& widget) {
-  if (&widget.window() == this && widget.canHoldFocus()) activeControl_ = &widget;
+  if (&widget.window() == this && widget.canHoldFocus()) setActiveControl(&widget);
 }
 
 void Window::focusFirst() {
-  activeControl_ = nullptr;
+  Widget* first = nullptr;
   for (const auto& widget : widgets_) {
-    if (widget->canHoldFocus() &&
-        (activeControl_ == nullptr || widget->tabIndex() < activeControl_->tabIndex())) {
-      activeControl_ = widget.get();
+    if (widget->canHoldFocus() && (first == nullptr || widget->tabIndex() < first->tabIndex())) {
+      first = widget.get();
     }
   }
+  setActiveControl(first);
+}
+
+void Window::setActiveControl(Widget* widget) {
+  if (activeControl_ == widget) return;
+  activeControl_ = widget;
+  focusChanged_ = true;
 }
 
 void Window::focusabilityChanged(Widget& widget) {
@@ -126,13 +132,13 @@ void Window::focusabilityChanged(Widget& widget) {
       next = candidate.get();
     }
   }
-  activeControl_ = next != nullptr ? next : first;
+  setActiveControl(next != nullptr ? next : first);
 }
 
 void Window::deliverClick(Widget& widget) {
   if (!loaded_ || !visible_ || &widget.window() != this) return;
   if (!widget.isClickableKind() || !widget.visible() || !widget.enabled()) return;
-  if (widget.canHoldFocus()) activeControl_ = &widget;
+  if (widget.canHoldFocus()) setActiveControl(&widget);
   if (widget.kind() == WidgetKind::OptionButton) widget.setValue(true);
   raise(widget);
 }
@@ -186,6 +192,7 @@ void Window::Form_KeyDown(std::int16_t /*keyCode*/, std::int16_t /*shift*/) {}
 
 void Window::clearChanges() {
   frameChanged_ = false;
+  focusChanged_ = false;
   raiseRequested_ = false;
   for (Widget* widget : changedWidgets_) widget->clearChanged();
   changedWidgets_.clear();

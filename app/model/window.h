@@ -76,6 +76,11 @@ class Window {
   [[nodiscard]] bool frameChanged() const { return frameChanged_; }
   // Made visible again while already shown: the window should come to the front.
   [[nodiscard]] bool raiseRequested() const { return raiseRequested_; }
+  [[nodiscard]] bool focusChanged() const { return focusChanged_; }
+  // Anything at all for the screen to take since the last clear.
+  [[nodiscard]] bool hasChanges() const {
+    return frameChanged_ || raiseRequested_ || focusChanged_ || !changedWidgets_.empty();
+  }
   [[nodiscard]] const std::vector<Widget*>& changedWidgets() const { return changedWidgets_; }
   void clearChanges();
 
@@ -98,6 +103,7 @@ class Window {
  private:
   void raise(Widget& widget);
   void focusFirst();
+  void setActiveControl(Widget* widget);
   void markFrameChanged();
 
   Program& program_;
@@ -115,6 +121,7 @@ class Window {
 
   bool frameChanged_ = false;
   bool raiseRequested_ = false;
+  bool focusChanged_ = false;
   std::vector<Widget*> changedWidgets_;
 };
 

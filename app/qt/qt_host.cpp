@@ -40,7 +40,10 @@ FormView& QtHost::view(Window& window) {
 }
 
 void QtHost::refresh() {
-  for (const auto& window : program_.windows()) view(*window).applyChanges();
+  // Runs after every event, a 1 ms tick included: windows with nothing new are skipped.
+  for (const auto& window : program_.windows()) {
+    if (window->hasChanges()) view(*window).applyChanges();
+  }
 }
 
 void QtHost::timersChanged() {

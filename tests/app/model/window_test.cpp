@@ -136,6 +136,14 @@ TEST_F(Windows, ChangesAreRecordedOnceUntilTheScreenHasTakenThem) {
   EXPECT_EQ(window.changedWidgets().size(), 2U);
   window.clearChanges();
   EXPECT_TRUE(window.changedWidgets().empty());
+  EXPECT_FALSE(window.hasChanges());
+  // Moving the focus is a change too, even though no property changed.
+  window.focus(window.Command1);
+  EXPECT_TRUE(window.focusChanged());
+  EXPECT_TRUE(window.hasChanges());
+  window.clearChanges();
+  window.focus(window.Command1);  // already there
+  EXPECT_FALSE(window.hasChanges());
 }
 
 TEST_F(Windows, VariablesReadByName) {
