@@ -22,7 +22,6 @@ class RandomSource {
 
   // Appends values (each 0 <= v < 1) that the next draws return, in order.
   void queue(float value) { queued_.push_back(value); }
-  [[nodiscard]] std::size_t queuedCount() const { return queued_.size(); }
 
  private:
   static constexpr std::uint32_t kStartSeed = 20241225U;
