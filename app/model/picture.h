@@ -4,13 +4,35 @@
 
 namespace fm {
 
-// One piece of artwork: its name ("swim/pool" is assets/swim/pool.svg) and its natural size
-// in pixels. Assets are static data that lives for the whole program.
+// One piece of artwork: its name ("swim/pool") and its natural size in pixels, and how it is
+// drawn. By default from the SVG of the same name (assets/swim/pool.svg); a picture may instead
+// come from another drawing, with the drawing's slots {{text}}, {{fill}} and {{ink}} filled in,
+// and turned by 180°. Pictures that differ only in their text or colours, or only in which way
+// up they lie, so share one drawing and can never drift apart. Assets are static data that
+// lives for the whole program.
 struct PictureAsset {
   std::string_view name;
   int widthPx = 0;
   int heightPx = 0;
+  std::string_view drawing{};  // the SVG it is drawn from; empty means `name`
+  std::string_view text{};
+  std::string_view fill{};
+  std::string_view ink{};
+  bool turned = false;  // drawn upside down, as seen from across a table
+
+  [[nodiscard]] constexpr std::string_view drawingName() const {
+    return drawing.empty() ? name : drawing;
+  }
 };
+
+// The same drawing the other way up, under a name of its own.
+constexpr PictureAsset turnedOver(const PictureAsset& picture, std::string_view name) {
+  PictureAsset turned = picture;
+  turned.name = name;
+  turned.drawing = picture.drawingName();
+  turned.turned = !picture.turned;
+  return turned;
+}
 
 // A picture value: a handle to an immutable asset, or empty. Copying a Picture from one
 // Image to another makes both show the same asset.

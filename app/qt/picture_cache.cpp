@@ -1,19 +1,36 @@
 #include "app/qt/picture_cache.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtMath>
 
 namespace fm::qt {
+namespace {
 
-QString assetPath(const PictureAsset& asset) {
-  return QStringLiteral(":/assets/") +
-         QString::fromUtf8(asset.name.data(), static_cast<qsizetype>(asset.name.size())) +
-         QStringLiteral(".svg");
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QPixmap renderSvg(const QString& path, QSize size, qreal devicePixelRatio) {
-  QSvgRenderer renderer(path);
+QByteArray escapedForXml(std::string_view text) {
+  return toQString(text).toHtmlEscaped().toUtf8();
+}
+
+}  // namespace
+
+QString drawingPath(std::string_view drawing) {
+  return QStringLiteral(":/assets/") + toQString(drawing) + QStringLiteral(".svg");
+}
+
+QByteArray fillSlots(QByteArray drawing, const PictureAsset& asset) {
+  drawing.replace("{{text}}", escapedForXml(asset.text));
+  drawing.replace("{{fill}}", escapedForXml(asset.fill));
+  drawing.replace("{{ink}}", escapedForXml(asset.ink));
+  return drawing;
+}
+
+QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio, bool turned) {
+  QSvgRenderer renderer(svg);
   if (!renderer.isValid() || size.isEmpty()) return {};
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
   QPixmap pixmap(qCeil(size.width() * ratio), qCeil(size.height() * ratio));
@@ -21,8 +38,19 @@ QPixmap renderSvg(const QString& path, QSize size, qreal devicePixelRatio) {
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
+  if (turned) {
+    painter.translate(size.width(), size.height());
+    painter.rotate(180);
+  }
   renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
   return pixmap;
+}
+
+QPixmap renderPicture(const PictureAsset& asset, qreal devicePixelRatio) {
+  QFile file(drawingPath(asset.drawingName()));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return renderSvg(fillSlots(file.readAll(), asset), QSize(asset.widthPx, asset.heightPx),
+                   devicePixelRatio, asset.turned);
 }
 
 const QPixmap& PictureCache::pixmap(const PictureAsset& asset, qreal devicePixelRatio) {
@@ -30,9 +58,10 @@ const QPixmap& PictureCache::pixmap(const PictureAsset& asset, qreal devicePixel
   auto found = rendered_.find(key);
   if (found == rendered_.end()) {
     // A missing picture is remembered as a null pixmap, so it is looked for only once.
-    QPixmap pixmap =
-        renderSvg(assetPath(asset), QSize(asset.widthPx, asset.heightPx), devicePixelRatio);
-    if (pixmap.isNull()) qWarning("missing artwork %s", qPrintable(assetPath(asset)));
+    QPixmap pixmap = renderPicture(asset, devicePixelRatio);
+    if (pixmap.isNull()) {
+      qWarning("missing artwork %s", qPrintable(drawingPath(asset.drawingName())));
+    }
     found = rendered_.emplace(std::move(key), std::move(pixmap)).first;
   }
   return found->second;

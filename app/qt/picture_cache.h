@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPixmap>
+#include <QString>
 #include <map>
 #include <string>
 #include <utility>
@@ -20,10 +22,18 @@ class PictureCache {
   std::map<std::pair<std::string, qreal>, QPixmap> rendered_;
 };
 
-// Renders an SVG resource at `size` logical pixels; a null pixmap when it cannot be read.
-QPixmap renderSvg(const QString& path, QSize size, qreal devicePixelRatio);
+// The resource path of a drawing: "swim/pool" is ":/assets/swim/pool.svg".
+QString drawingPath(std::string_view drawing);
 
-// The resource path of an asset: "swim/pool" is ":/assets/swim/pool.svg".
-QString assetPath(const PictureAsset& asset);
+// The SVG text of a picture: its drawing's text with the {{text}}, {{fill}} and {{ink}} slots
+// filled in from the asset (escaped for XML).
+QByteArray fillSlots(QByteArray drawing, const PictureAsset& asset);
+
+// Renders SVG text at `size` logical pixels, turned by 180° if asked; a null pixmap when it
+// cannot be read.
+QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio, bool turned = false);
+
+// A catalogued picture as the windows show it, read from the compiled-in drawings.
+QPixmap renderPicture(const PictureAsset& asset, qreal devicePixelRatio);
 
 }  // namespace fm::qt
