@@ -33,7 +33,9 @@ std::int64_t Program::now() const {
 }
 
 void Program::MsgBox(Window& owner, const std::string& text) {
-  if (host_ == nullptr) return;
+  // A window the player has closed says nothing more, also when it is closed while one of its
+  // boxes is open: the handler runs on to its end without the rest of its boxes.
+  if (host_ == nullptr || !owner.loaded()) return;
   // What the handler has drawn so far is on screen while the box waits.
   host_->refresh();
   for (const auto& window : windows_) window->clearChanges();

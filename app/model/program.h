@@ -47,7 +47,8 @@ class Program {
   [[nodiscard]] float Rnd() { return random_.Rnd(); }
   void Randomize();
   [[nodiscard]] RandomSource& random() { return random_; }
-  // A modal box; returns once the player has pressed OK.
+  // A modal box; returns once the player has pressed OK. Not shown for a window that is not
+  // loaded.
   void MsgBox(Window& owner, const std::string& text);
   [[nodiscard]] std::int64_t now() const;
   [[nodiscard]] Scheduler& scheduler() { return scheduler_; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "app/model/conversions.h"
 #include "app/model/program.h"
 
 namespace fm {
@@ -178,6 +179,11 @@ void Window::MsgBox(const std::string& text) {
 
 float Window::Rnd() {
   return program_.Rnd();
+}
+
+std::int16_t Window::RndInt(std::int16_t n) {
+  // In double precision the product of a draw below 1 stays below n.
+  return toInteger(Int(static_cast<double>(Rnd()) * n));
 }
 
 void Window::Randomize() {

@@ -94,6 +94,8 @@ class Window {
   // Services for the window's handlers.
   void MsgBox(const std::string& text);
   [[nodiscard]] float Rnd();
+  // Int(Rnd × n): a whole number from 0 to n − 1, each equally likely.
+  [[nodiscard]] std::int16_t RndInt(std::int16_t n);
   void Randomize();
   [[nodiscard]] Window& form(std::string_view name) const;
 

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -131,6 +132,10 @@ void FormView::applyChanges() {
   }
   // Shown only once its widgets are in place, so the first picture is already right.
   if (frameChanged && isVisible() != window_.visible()) setVisible(window_.visible());
+  // A window closed while one of its boxes waits takes the box with it.
+  if (frameChanged && !window_.loaded()) {
+    for (QMessageBox* box : findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) box->done(0);
+  }
   // Made visible again while already open: bring it to the front.
   if (window_.raiseRequested() && isVisible()) {
     raise();

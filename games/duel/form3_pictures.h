@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/model/picture.h"
+
+// The duel's artwork, at its natural size in pixels. Everything on the opponent's side of the
+// table is its upright drawing turned over, as seen from across the table.
+namespace fm::duel {
+
+inline constexpr PictureAsset kSorune{"duel/sorune", 100, 100};  // the player's portrait
+inline constexpr PictureAsset kTenuri = turnedOver({"duel/tenuri", 100, 100}, "duel/tenuri_turned");
+inline constexpr PictureAsset kYomina = turnedOver({"duel/yomina", 100, 100}, "duel/yomina_turned");
+
+// The cards by hand index: 0 グー, 1 チョキ, 2 パー; and the card back.
+inline constexpr PictureAsset kGu{"duel/gu", 100, 150};
+inline constexpr PictureAsset kChoki{"duel/choki", 100, 150};
+inline constexpr PictureAsset kPa{"duel/pa", 100, 150};
+inline constexpr PictureAsset kBack{"duel/back", 100, 150};
+inline constexpr PictureAsset kGuTurned = turnedOver(kGu, "duel/gu_turned");
+inline constexpr PictureAsset kChokiTurned = turnedOver(kChoki, "duel/choki_turned");
+inline constexpr PictureAsset kPaTurned = turnedOver(kPa, "duel/pa_turned");
+inline constexpr PictureAsset kBackTurned = turnedOver(kBack, "duel/back_turned");
+
+// The OPEN starburst in its three colour schemes.
+inline constexpr PictureAsset kOpenBlue{.name = "duel/open_blue", .widthPx = 150, .heightPx = 75,
+                                        .drawing = "duel/open", .fill = "#4a9fe8", .ink = "#e8474f"};
+inline constexpr PictureAsset kOpenRed{.name = "duel/open_red", .widthPx = 150, .heightPx = 75,
+                                       .drawing = "duel/open", .fill = "#e8474f", .ink = "#2f5fc8"};
+inline constexpr PictureAsset kOpenOrange{.name = "duel/open_orange", .widthPx = 150,
+                                          .heightPx = 75, .drawing = "duel/open",
+                                          .fill = "#ffa23b", .ink = "#8a3fc8"};
+
+inline constexpr PictureAsset kWin{
+    .name = "duel/win", .widthPx = 150, .heightPx = 75, .drawing = "common/win", .fill = "#ff6f91"};
+inline constexpr PictureAsset kLose{
+    .name = "duel/lose", .widthPx = 150, .heightPx = 75, .drawing = "common/lose"};
+
+}  // namespace fm::duel
