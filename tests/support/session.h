@@ -40,6 +40,14 @@ class Session {
     for (const float value : values) program.random().queue(value);
   }
 
+  // The next draws Int(Rnd × n) give these values, in order.
+  void queueInts(int n, std::initializer_list<int> values) {
+    for (const int value : values) queueInt(n, value);
+  }
+  void queueInt(int n, int value) {
+    program.random().queue((static_cast<float>(value) + 0.5F) / static_cast<float>(n));
+  }
+
   // A window variable as the scenario runner reads it.
   std::string variable(std::string_view formName, std::string_view name) const {
     return form(formName).variables().read(name, std::nullopt).value_or("<missing>");

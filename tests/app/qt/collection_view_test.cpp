@@ -5,19 +5,12 @@
 #include <QLineEdit>
 
 #include "app/collection.h"
-#include "tests/app/qt/qt_test_support.h"
+#include "tests/support/qt_test_support.h"
 
 namespace fm::testing {
 namespace {
 
-// The whole collection on the Qt host, started as the program starts.
-class CollectionViewTest : public QtHostTest {
- protected:
-  CollectionViewTest() {
-    addCollection(program);
-    program.start(firstWindow(program));
-  }
-};
+using CollectionViewTest = QtCollectionTest;
 
 int darkPixels(const QImage& image, QRect area) {
   int count = 0;

@@ -2,7 +2,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "tests/app/qt/qt_test_support.h"
+#include "tests/support/qt_test_support.h"
 #include "tests/app/qt/test_windows.h"
 
 namespace fm::testing {

@@ -2,7 +2,7 @@
 #include <QPaintEvent>
 #include <QRegion>
 
-#include "tests/app/qt/qt_test_support.h"
+#include "tests/support/qt_test_support.h"
 #include "tests/app/qt/test_windows.h"
 
 namespace fm::testing {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-#include "tests/app/qt/qt_test_support.h"
+#include "tests/support/qt_test_support.h"
 #include "tests/app/qt/test_windows.h"
 
 namespace fm::testing {

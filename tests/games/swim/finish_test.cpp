@@ -11,10 +11,6 @@
 namespace fm::testing {
 namespace {
 
-void waitUntil(Session& session, std::int64_t time) {
-  session.wait(time - session.host.now());
-}
-
 void expectBackAtTheMenu(Session& session) {
   EXPECT_FALSE(session.form("Form1").loaded());
   EXPECT_FALSE(session.form("Form1").visible());
@@ -51,7 +47,7 @@ TEST(SwimRace, APerfectPlayerFinishesOnTheFortySecondStroke) {
 
   // The finish check right after the last stroke, at 3000 + 1534 × 30 + 1 ms.
   constexpr std::int64_t finish = 49021;
-  waitUntil(session, finish + 4999);
+  race.waitUntil(finish + 4999);
   EXPECT_TRUE(race.window().visible());
   EXPECT_EQ(race.verdict(), "win");
   race.wait(1);
@@ -84,7 +80,7 @@ TEST(SwimRace, TheComputerPastTheLineWinsAndTheMenuComesBackFiveSecondsLater) {
   EXPECT_EQ(race.marker(), marker);
   EXPECT_EQ(race.computer(), 6510);
 
-  waitUntil(session, finish + 4999);
+  race.waitUntil(finish + 4999);
   EXPECT_TRUE(race.window().loaded());
   race.wait(1);
   expectBackAtTheMenu(session);
@@ -135,7 +131,7 @@ TEST(SwimRace, AStrokeAfterTheFinishThatOvertakesShowsOnlyTheWin) {
 
   // The checks after the first one do not put off the return to the menu.
   constexpr std::int64_t finish = 48826;
-  waitUntil(session, finish + 4999);
+  race.waitUntil(finish + 4999);
   EXPECT_TRUE(race.window().loaded());
   race.wait(1);
   expectBackAtTheMenu(session);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/support/session.h"
+#include "tests/support/game_window.h"
 
 namespace fm::testing {
 
@@ -15,9 +15,9 @@ inline constexpr std::int16_t kLeftArrow = 37;
 inline constexpr std::int16_t kRightArrow = 39;
 
 // The race window of a whole-collection session, seen and played the way a player does.
-class Race {
+class Race : public GameWindow {
  public:
-  explicit Race(Session& session) : session_(session) {}
+  explicit Race(Session& session) : GameWindow(session, "Form1") {}
 
   // Clicks "水泳" on the menu.
   void open() { session_.click("Form4", "Command1"); }
@@ -30,28 +30,14 @@ class Race {
     session_.wait(3000);
   }
 
-  void click(std::string_view name, int index = -1) { session_.click("Form1", name, index); }
-  void key(std::int16_t keyCode, std::int16_t shift = 0) { session_.key("Form1", keyCode, shift); }
-  void wait(std::int64_t milliseconds) { session_.wait(milliseconds); }
   // Lets `ticks` marker steps pass (at the current pace).
   void stepMarker(int ticks = 1) { wait(std::int64_t{ticks} * widget("Timer2").interval()); }
 
-  [[nodiscard]] Widget& widget(std::string_view name, int index = -1) const {
-    return session_.widget("Form1", name, index);
-  }
-  [[nodiscard]] Window& window() const { return session_.form("Form1"); }
   [[nodiscard]] float left(std::string_view name) const { return widget(name).left(); }
-  [[nodiscard]] bool shown(std::string_view name, int index = -1) const {
-    return widget(name, index).visible();
-  }
-  [[nodiscard]] bool running(std::string_view timer) const { return widget(timer).enabled(); }
   [[nodiscard]] float marker() const { return left("Image5"); }
   [[nodiscard]] float player() const { return left("sorunehosi"); }
   [[nodiscard]] float computer() const { return left("tenurihosi"); }
   [[nodiscard]] std::string word() const { return widget("seimes").caption(); }
-  [[nodiscard]] int variable(std::string_view name) const {
-    return std::stoi(session_.variable("Form1", name));
-  }
 
   // Which verdict the screen shows: "win", "lose", "both" or "none".
   [[nodiscard]] std::string verdict() const {
@@ -70,9 +56,6 @@ class Race {
 
   // Puts a star where no race would bring it by play, to reach a given finish situation.
   void placeStar(std::string_view star, float left) { widget(star).setLeft(left); }
-
- private:
-  Session& session_;
 };
 
 // A player who never misses: one marker step at a time, strikes the arrow key of an end the

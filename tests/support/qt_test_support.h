@@ -6,8 +6,10 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstdint>
 
+#include "app/collection.h"
 #include "app/model/program.h"
 #include "app/qt/qt_host.h"
 
@@ -55,6 +57,26 @@ class QtHostTest : public ::testing::Test {
   std::int64_t clock = 0;
   Program program;
   qt::QtHost host{program, [this] { return clock; }};
+};
+
+// The whole collection on the Qt host, started as the program starts.
+class QtCollectionTest : public QtHostTest {
+ protected:
+  QtCollectionTest() {
+    addCollection(program);
+    program.start(firstWindow(program));
+  }
+
+  // Moves the test's clock on by `milliseconds`, delivering each tick at its due time.
+  void advance(std::int64_t milliseconds) {
+    const std::int64_t end = clock + milliseconds;
+    while (const auto due = program.nextDue()) {
+      if (*due > end) break;
+      clock = std::max(clock, *due);
+      host.deliverDueTicks();
+    }
+    clock = end;
+  }
 };
 
 }  // namespace fm::testing
