@@ -23,33 +23,6 @@ class TimersAndBoxesTest : public QtHostTest {
   }
 };
 
-// Answers the message box that the test's action opens: `whileOpen` runs on each look at the
-// open box and returns true once OK may be pressed. Gives up after a while so a broken host
-// cannot hang the test.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(std::function<bool(QMessageBox&)> whileOpen)
-      : whileOpen_(std::move(whileOpen)) {
-    poll_.setInterval(1);
-    QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] { look(); });
-    poll_.start();
-    deadline_.start();
-  }
-  int boxesSeen = 0;
-
- private:
-  void look() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    if (!whileOpen_(*box) && deadline_.elapsed() < 5000) return;
-    ++boxesSeen;
-    clickOn(*box->button(QMessageBox::Ok));
-  }
-  std::function<bool(QMessageBox&)> whileOpen_;
-  QTimer poll_;
-  QElapsedTimer deadline_;
-};
-
 TEST_F(TimersAndBoxesTest, PlatformTimerIsArmedFromDueTimesOnlyWhileTimersRun) {
   EXPECT_FALSE(host.tickTimerArmed());
   ticks.widget("Timer1").setInterval(100);
