@@ -95,8 +95,8 @@ class Form3 final : public Window {
   Widget& owaritimer = widget("owaritimer");
 
   // Window variables; loading the window sets them to zero and the texts to empty.
-  std::int16_t outcome = 0;  // one of the three below, drawn at load
-  std::int16_t roll = 0;     // the latest draw, 0 to 99
+  std::int16_t outcome = 0;       // one of the three below, drawn at load
+  std::int16_t roll = 0;          // the latest draw, 0 to 99
   std::int16_t playerhand = 0;    // 0 グー, 1 チョキ, 2 パー
   std::int16_t opponenthand = 0;  // the same indexes
   std::string playerline;

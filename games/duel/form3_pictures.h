@@ -21,13 +21,24 @@ inline constexpr PictureAsset kPaTurned = turnedOver(kPa, "duel/pa_turned");
 inline constexpr PictureAsset kBackTurned = turnedOver(kBack, "duel/back_turned");
 
 // The OPEN starburst in its three colour schemes.
-inline constexpr PictureAsset kOpenBlue{.name = "duel/open_blue", .widthPx = 150, .heightPx = 75,
-                                        .drawing = "duel/open", .fill = "#4a9fe8", .ink = "#e8474f"};
-inline constexpr PictureAsset kOpenRed{.name = "duel/open_red", .widthPx = 150, .heightPx = 75,
-                                       .drawing = "duel/open", .fill = "#e8474f", .ink = "#2f5fc8"};
-inline constexpr PictureAsset kOpenOrange{.name = "duel/open_orange", .widthPx = 150,
-                                          .heightPx = 75, .drawing = "duel/open",
-                                          .fill = "#ffa23b", .ink = "#8a3fc8"};
+inline constexpr PictureAsset kOpenBlue{.name = "duel/open_blue",
+                                        .widthPx = 150,
+                                        .heightPx = 75,
+                                        .drawing = "duel/open",
+                                        .fill = "#4a9fe8",
+                                        .ink = "#e8474f"};
+inline constexpr PictureAsset kOpenRed{.name = "duel/open_red",
+                                       .widthPx = 150,
+                                       .heightPx = 75,
+                                       .drawing = "duel/open",
+                                       .fill = "#e8474f",
+                                       .ink = "#2f5fc8"};
+inline constexpr PictureAsset kOpenOrange{.name = "duel/open_orange",
+                                          .widthPx = 150,
+                                          .heightPx = 75,
+                                          .drawing = "duel/open",
+                                          .fill = "#ffa23b",
+                                          .ink = "#8a3fc8"};
 
 inline constexpr PictureAsset kWin{
     .name = "duel/win", .widthPx = 150, .heightPx = 75, .drawing = "common/win", .fill = "#ff6f91"};

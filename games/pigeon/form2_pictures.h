@@ -9,8 +9,11 @@ inline constexpr PictureAsset kPigeon{"pigeon/pigeon", 100, 100};  // standing, 
 inline constexpr PictureAsset kFeed{"pigeon/feed", 50, 50};        // the tag bearing 餌
 inline constexpr PictureAsset kRockOn{"pigeon/rock_on", 150, 100};
 inline constexpr PictureAsset kWarning{"pigeon/warning", 150, 100};
-inline constexpr PictureAsset kWin{
-    .name = "pigeon/win", .widthPx = 150, .heightPx = 75, .drawing = "common/win", .fill = "#ff6f91"};
+inline constexpr PictureAsset kWin{.name = "pigeon/win",
+                                   .widthPx = 150,
+                                   .heightPx = 75,
+                                   .drawing = "common/win",
+                                   .fill = "#ff6f91"};
 inline constexpr PictureAsset kLose{
     .name = "pigeon/lose", .widthPx = 150, .heightPx = 75, .drawing = "common/lose"};
 inline constexpr PictureAsset kSorune{

@@ -5,7 +5,8 @@
 namespace fm {
 
 Form5::Form5(Program& program)
-    : Window(program, {"Form5", "ネモネモからラビト（ちゃん）を救え", 9060, 5415, kMenuText}, layout()) {
+    : Window(program, {"Form5", "ネモネモからラビト（ちゃん）を救え", 9060, 5415, kMenuText},
+             layout()) {
   variables().add("dieA1", dieA1);
   variables().add("dieA2", dieA2);
   variables().add("dieA3", dieA3);

@@ -6,14 +6,17 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QMessageBox>
-#include <QTimer>
+#include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "app/collection.h"
@@ -40,6 +43,44 @@ inline void clickOn(QWidget& native) {
 inline void key(QWidget& view, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(view.window()->windowHandle(), key, modifiers);
 }
+
+// How many pixels of the area are dark, like text and outlines.
+inline int darkPixels(const QImage& image, QRect area) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 96;
+  }
+  return count;
+}
+
+// Collects every warning Qt prints while it exists.
+class QtWarnings {
+ public:
+  QtWarnings() {
+    all().clear();
+    previous_ = qInstallMessageHandler(&QtWarnings::record);
+  }
+  ~QtWarnings() { qInstallMessageHandler(previous_); }
+  QtWarnings(const QtWarnings&) = delete;
+  QtWarnings& operator=(const QtWarnings&) = delete;
+  QtWarnings(QtWarnings&&) = delete;
+  QtWarnings& operator=(QtWarnings&&) = delete;
+
+  [[nodiscard]] static std::string seen() { return all().join('\n').toStdString(); }
+
+ private:
+  static QStringList& all() {
+    static QStringList warnings;
+    return warnings;
+  }
+  static void record(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    // The offscreen platform's notices of what it cannot do (raise a window, size a box to its
+    // hints) say nothing about the program.
+    if (type == QtDebugMsg || type == QtInfoMsg) return;
+    if (!message.startsWith(QStringLiteral("This plugin does not support"))) all() << message;
+  }
+  QtMessageHandler previous_ = nullptr;
+};
 
 // Answers the message box that the test's action opens: `whileOpen` runs on each look at the
 // open box and returns true once OK may be pressed. Gives up after a while so a broken host

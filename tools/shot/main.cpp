@@ -114,8 +114,8 @@ int main(int argc, char* argv[]) {
     bool saved = true;
     if (command == "shot" && line->arguments.size() == 2) {
       fm::Window* window = program.find(line->arguments[0]);
-      saved = window != nullptr &&
-              windowImage(*window, pictures).save(toQString(line->arguments[1]));
+      saved =
+          window != nullptr && windowImage(*window, pictures).save(toQString(line->arguments[1]));
     } else if (command == "boxshot" && line->arguments.size() == 1) {
       pendingBoxShot = toQString(line->arguments[0]);
     } else if (command == "drawing") {

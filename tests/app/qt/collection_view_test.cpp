@@ -12,14 +12,6 @@ namespace {
 
 using CollectionViewTest = QtCollectionTest;
 
-int darkPixels(const QImage& image, QRect area) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 96;
-  }
-  return count;
-}
-
 TEST_F(CollectionViewTest, MenuOpensAloneAsAFixedWindowWithTheSharedIcon) {
   QWidget& menu = view("Form4");
   EXPECT_TRUE(menu.isVisible());

@@ -2,8 +2,8 @@
 #include <QPaintEvent>
 #include <QRegion>
 
-#include "tests/support/qt_test_support.h"
 #include "tests/app/qt/test_windows.h"
+#include "tests/support/qt_test_support.h"
 
 namespace fm::testing {
 namespace {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <utility>
 
-#include "tests/support/qt_test_support.h"
 #include "tests/app/qt/test_windows.h"
+#include "tests/support/qt_test_support.h"
 
 namespace fm::testing {
 namespace {

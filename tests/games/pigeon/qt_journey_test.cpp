@@ -10,14 +10,6 @@ namespace {
 
 using PigeonOnScreen = QtCollectionTest;
 
-int darkPixels(const QImage& image, QRect area) {
-  int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) count += qGray(image.pixel(x, y)) < 96;
-  }
-  return count;
-}
-
 TEST_F(PigeonOnScreen, ClickingThePigeonShowsTheHiddenReadout) {
   clickOn(native("Form4", "Command3"));
   QWidget& journey = view("Form2");

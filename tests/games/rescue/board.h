@@ -7,7 +7,6 @@
 
 namespace fm::testing {
 
-// The rescue board of a whole-collection session.
 class Board : public GameWindow {
  public:
   explicit Board(Session& session) : GameWindow(session, "Form5") {}
@@ -23,33 +22,42 @@ class Board : public GameWindow {
     click("Command1");
     session_.queueInts(3, {2, 2, 2});
   }
-  // Throws and waits until the walk is over: faces at 300 ms, the total at 800 ms, the walk
-  // from 2.8 s on, one square per 100 ms.
+  // Throws and waits out the walk: faces at 300 ms, the total at 800 ms, then from 2.8 s one
+  // square per 100 ms.
   void walk(std::array<int, 3> a, std::array<int, 3> b, int jackpot = 0) {
     throwDice(a, b, jackpot);
     wait(2800 + 100 * std::int64_t{variable("moveSteps")});
   }
-  // Presses "救助" with the rescue draw `x`; the ending roll comes next.
+  // Presses "救助" with the rescue draw `x`.
   void rescue(int x) {
     session_.queueInt(100, x);
     click("Command2");
   }
 
-  // The texts on a row of Images: die faces or track markers ("_" for the blank face, "-" for
-  // no picture).
-  [[nodiscard]] std::string texts(std::initializer_list<const char*> names, int count = 0) const {
-    std::string row;
-    const auto add = [&](const Widget& image) {
-      const PictureAsset* asset = image.picture().asset();
-      const std::string text = asset == nullptr ? "-" : asset->text.empty() ? "_" : std::string(asset->text);
-      row += (row.empty() ? "" : " ") + text;
-    };
-    for (const char* name : names) add(widget(name));
-    for (int square = 0; square < count; ++square) add(widget("Image2", square));
-    return row;
+  // What a player reads on an Image: its text, "_" for the blank face, "-" for no picture.
+  [[nodiscard]] std::string textOn(std::string_view name, int index = -1) const {
+    const PictureAsset* asset = widget(name, index).picture().asset();
+    if (asset == nullptr) return "-";
+    return asset->text.empty() ? "_" : std::string(asset->text);
   }
-  [[nodiscard]] std::string dice() const { return texts({"Image5", "Image7", "Image8"}); }
-  [[nodiscard]] std::string track() const { return texts({}, 5); }
+  [[nodiscard]] std::string dice() const {
+    return textOn("Image5") + " " + textOn("Image7") + " " + textOn("Image8");
+  }
+  [[nodiscard]] std::string track() const {
+    std::string squares = textOn("Image2", 0);
+    for (int square = 1; square < 5; ++square) squares += " " + textOn("Image2", square);
+    return squares;
+  }
+  // The window's background picture and which of the heroine, the WIN picture, the dice button,
+  // the track and the distance are shown; "menu" once it has handed back to the menu.
+  [[nodiscard]] std::string screen() const {
+    if (!window().loaded()) return session_.form("Form4").visible() ? "menu" : "gone";
+    std::string shown(window().picture().name());
+    for (const char* name : {"Image6", "Image9", "Command1", "Label2"}) {
+      if (this->shown(name)) shown += std::string(" ") + name;
+    }
+    return shown + (this->shown("Image2", 0) ? " track" : "");
+  }
 };
 
 }  // namespace fm::testing

@@ -16,16 +16,25 @@ TEST(RescueBoard, OpensOnItsLayoutWithTheSquareTables) {
   Session session;
   Board board(session);
   board.open();
+  EXPECT_EQ(board.screen(), " Image6 Command1 Label2 track");
   EXPECT_EQ(board.caption("Label2"), "100");
   EXPECT_EQ(board.track(), "1 1 1 1 1");
   EXPECT_EQ(board.dice(), "- - -");
-  EXPECT_TRUE(board.widget("Command1").enabled() && board.widget("Command2").enabled());
-  EXPECT_FALSE(board.shown("Label3") || board.shown("Image9"));
+  EXPECT_TRUE(board.widget("Command2").enabled() && !board.shown("Label3"));
   EXPECT_TRUE(board.runningTimers().empty());
   const Variables& variables = board.window().variables();
-  const int levels[][2] = {{0, 0},  {1, 12}, {7, 6},  {8, 6},  {9, 5},  {11, 5}, {12, 4},
-                           {15, 4}, {16, 3}, {17, 2}, {18, 1}, {19, 1}, {100, 1}};
-  for (const auto& [distance, level] : levels) {
+  for (const auto [distance, level] : {std::pair{0, 0},
+                                       {1, 12},
+                                       {7, 6},
+                                       {8, 6},
+                                       {9, 5},
+                                       {11, 5},
+                                       {12, 4},
+                                       {15, 4},
+                                       {16, 3},
+                                       {17, 2},
+                                       {18, 1},
+                                       {100, 1}}) {
     EXPECT_EQ(variables.read("squareLevel", distance), std::to_string(level)) << distance;
   }
   const int values[] = {0, 1, 2, 5, 11, 22, 33, 44, 55, 66, 77, 88, 99, 0};
@@ -43,13 +52,13 @@ TEST(RescueThrow, KeepsTheThrowLandingOnTheLowerLevelTiesToA) {
     const char* shown;
     int steps;
   } throws[] = {
-      {false, {0, 1, 9}, 0, {6, 6, 6}, "1 2 参", 6},        // both level 1: A
-      {false, {66, 6, 6}, 0, {0, 0, 0}, "1 1 1", 3},       // A lands on 16 (level 3): B
-      {false, {5, 5, 5}, 66, {6, 6, 6}, "66 66 66", 198},  // the jackpot
-      {false, {66, 66, 66}, 0, {6, 6, 6}, "66 66 66", 198},
+      {false, {0, 1, 9}, 0, {6, 6, 6}, "1 2 参", 6},         // both land on level 1: A
+      {false, {66, 6, 6}, 0, {0, 0, 0}, "1 1 1", 3},         // A on level 3: B
+      {false, {5, 5, 5}, 66, {6, 6, 6}, "66 66 66", 198},    // the jackpot
+      {false, {66, 66, 66}, 0, {6, 6, 6}, "66 66 66", 198},  // A reaches the captor
       {false, {3, 13, 20}, 0, {3, 4, 5}, "死 苦 苦", 22},
-      {true, {0, 0, 0}, 0, {6, 6, 6}, "苦 苦 苦", 27},     // only B reaches the captor
-      {true, {66, 0, 0}, 0, {6, 6, 6}, "66 1 1", 68},      // both do: A
+      {true, {0, 0, 0}, 0, {6, 6, 6}, "苦 苦 苦", 27},  // only B reaches the captor
+      {true, {66, 0, 0}, 0, {6, 6, 6}, "66 1 1", 68},   // both do: A
   };
   for (const auto& thrown : throws) {
     Session session;
@@ -60,8 +69,7 @@ TEST(RescueThrow, KeepsTheThrowLandingOnTheLowerLevelTiesToA) {
     EXPECT_EQ(board.dice(), "_ _ _");
     board.wait(800);
     EXPECT_EQ(board.dice(), thrown.shown) << thrown.shown;
-    EXPECT_EQ(board.caption("Label3"), std::to_string(thrown.steps));
-    EXPECT_EQ(board.variable("moveSteps"), thrown.steps);
+    EXPECT_EQ(board.caption("Label3"), std::to_string(thrown.steps)) << thrown.shown;
   }
 }
 
@@ -70,16 +78,12 @@ TEST(RescueThrow, TheDiceSettleOneByOneAndTheWalkEndsTheTurn) {
   Board board(session);
   board.open();
   for (const int draw : {0, 1, 2, 0}) session.queueInt(100, draw);
-  for (const int draw : {0, 0, 0}) session.queueInt(7, draw);
   board.click("Command1");
-  session.queueInts(3, {0, 2, 1, 2, 0, 2});  // dice 2, then 1, then 3 settle
-  const struct {
-    std::int64_t time;
-    const char* dice;
-  } moments[] = {{299, "_ _ _"}, {300, "_ 2 _"}, {600, "1 2 _"}, {899, "1 2 _"}, {900, "1 2 参"}};
-  for (const auto& moment : moments) {
-    board.waitUntil(moment.time);
-    EXPECT_EQ(board.dice(), moment.dice) << moment.time;
+  session.queueInts(3, {0, 2, 1, 2, 0, 2});  // die 2 settles, then die 1, then die 3
+  for (const auto [time, dice] :
+       {std::pair{299, "_ _ _"}, {300, "_ 2 _"}, {600, "1 2 _"}, {899, "1 2 _"}, {900, "1 2 参"}}) {
+    board.waitUntil(time);
+    EXPECT_EQ(board.dice(), dice) << time;
     EXPECT_FALSE(board.shown("Label3"));
   }
   board.waitUntil(1400);
@@ -87,8 +91,7 @@ TEST(RescueThrow, TheDiceSettleOneByOneAndTheWalkEndsTheTurn) {
   board.waitUntil(3499);
   EXPECT_EQ(board.caption("Label2"), "100");
   board.waitUntil(3500);
-  EXPECT_EQ(board.caption("Label2"), "99");
-  EXPECT_EQ(board.caption("Label3"), "5");
+  EXPECT_EQ(board.caption("Label2") + " " + board.caption("Label3"), "99 5");
   EXPECT_FALSE(board.widget("Command1").enabled() || board.widget("Command2").enabled());
   board.waitUntil(4000);
   EXPECT_EQ(board.variable("distance"), 94);
@@ -105,20 +108,20 @@ TEST(RescueWalk, TheTrackShowsTheSquaresAheadAndTheWalkStopsAtTheCaptor) {
   board.walk(kEighty, kSmallB);
   EXPECT_EQ(board.track(), "1 1 1 2 5");
   board.throwDice({0, 0, 0}, {6, 6, 6});  // 27 squares from 20
-  const struct {
-    int distance;
-    const char* track;
-  } squares[] = {{16, "5 11 11 11 11"}, {12, "11 22 22 22 33"}, {4, "66 77 88 99 死"},
-                 {2, "88 99 死 死 死"},  {1, "99 死 死 死 死"}};
-  for (const auto& square : squares) {
-    board.waitUntil(10800 + 2800 + 100 * std::int64_t{20 - square.distance});
-    ASSERT_EQ(board.variable("distance"), square.distance);
-    EXPECT_EQ(board.track(), square.track) << square.distance;
+  for (const auto [distance, track] : {std::pair{16, "5 11 11 11 11"},
+                                       {12, "11 22 22 22 33"},
+                                       {4, "66 77 88 99 死"},
+                                       {2, "88 99 死 死 死"},
+                                       {1, "99 死 死 死 死"}}) {
+    board.waitUntil(10800 + 2800 + 100 * std::int64_t{20 - distance});
+    ASSERT_EQ(board.variable("distance"), distance);
+    EXPECT_EQ(board.track(), track) << distance;
   }
   board.wait(100);
-  EXPECT_EQ(session.host.messageBoxes(), std::vector<std::string>{"あなたも監禁されたいのね★（ニコリ）"});
-  EXPECT_EQ(board.caption("Label3"), "7") << "the steps left";
+  EXPECT_EQ(session.host.messageBoxes(),
+            std::vector<std::string>{"あなたも監禁されたいのね★（ニコリ）"});
   EXPECT_TRUE(board.shown("Label3"));
+  EXPECT_EQ(board.caption("Label3"), "7") << "the steps left";
   board.wait(1000);
   EXPECT_EQ(board.variable("distance"), 0);
   EXPECT_EQ(board.window().backColor(), kRed);
