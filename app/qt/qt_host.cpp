@@ -78,6 +78,8 @@ void QtHost::messageBox(Window& owner, const std::string& text) {
   box->setTextFormat(Qt::PlainText);
   box->setText(QString::fromStdString(text));
   box->setStandardButtons(QMessageBox::Ok);
+  // Wide enough for the application's title in the box's title bar, however short the text.
+  box->setStyleSheet(QStringLiteral("QLabel { min-width: 260px; }"));
   box->setWindowModality(Qt::ApplicationModal);
   // Other timers keep ticking while the box waits; the one whose handler raised it is held
   // back by the model.

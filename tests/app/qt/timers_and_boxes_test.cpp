@@ -56,9 +56,11 @@ TEST_F(TimersAndBoxesTest, BoxShowsItsTextUnderTheAppTitleWithOnlyOk) {
   QString text;
   QString title;
   bool plain = false;
+  int width = 0;
   BoxAnswerer answer([&](QMessageBox& box) {
     text = box.text();
     title = box.windowTitle();
+    width = box.width();
     plain = box.icon() == QMessageBox::NoIcon && box.iconPixmap().isNull() &&
             box.buttons().size() == 1 && box.isModal();
     return true;
@@ -70,6 +72,7 @@ TEST_F(TimersAndBoxesTest, BoxShowsItsTextUnderTheAppTitleWithOnlyOk) {
   EXPECT_EQ(text, QStringLiteral("押されました <b>&</b>"));
   EXPECT_EQ(title, QStringLiteral("ソルネ聖誕祭用ミニゲーム集"));
   EXPECT_TRUE(plain);
+  EXPECT_GE(width, 260) << "room for the title above a short text";
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
