@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "app/model/picture.h"
 
 // The duel's artwork, at its natural size in pixels. Everything on the opponent's side of the
@@ -20,25 +22,19 @@ inline constexpr PictureAsset kChokiTurned = turnedOver(kChoki, "duel/choki_turn
 inline constexpr PictureAsset kPaTurned = turnedOver(kPa, "duel/pa_turned");
 inline constexpr PictureAsset kBackTurned = turnedOver(kBack, "duel/back_turned");
 
-// The OPEN starburst in its three colour schemes.
-inline constexpr PictureAsset kOpenBlue{.name = "duel/open_blue",
-                                        .widthPx = 150,
-                                        .heightPx = 75,
-                                        .drawing = "duel/open",
-                                        .fill = "#4a9fe8",
-                                        .ink = "#e8474f"};
-inline constexpr PictureAsset kOpenRed{.name = "duel/open_red",
-                                       .widthPx = 150,
-                                       .heightPx = 75,
-                                       .drawing = "duel/open",
-                                       .fill = "#e8474f",
-                                       .ink = "#2f5fc8"};
-inline constexpr PictureAsset kOpenOrange{.name = "duel/open_orange",
-                                          .widthPx = 150,
-                                          .heightPx = 75,
-                                          .drawing = "duel/open",
-                                          .fill = "#ffa23b",
-                                          .ink = "#8a3fc8"};
+// The OPEN starburst in its three colour schemes: the burst, and the letters across it.
+constexpr PictureAsset openMark(std::string_view name, std::string_view burst,
+                                std::string_view letters) {
+  return {.name = name,
+          .widthPx = 150,
+          .heightPx = 75,
+          .drawing = "duel/open",
+          .fill = burst,
+          .ink = letters};
+}
+inline constexpr PictureAsset kOpenBlue = openMark("duel/open_blue", "#4a9fe8", "#e8474f");
+inline constexpr PictureAsset kOpenRed = openMark("duel/open_red", "#e8474f", "#2f5fc8");
+inline constexpr PictureAsset kOpenOrange = openMark("duel/open_orange", "#ffa23b", "#8a3fc8");
 
 inline constexpr PictureAsset kWin{
     .name = "duel/win", .widthPx = 150, .heightPx = 75, .drawing = "common/win", .fill = "#ff6f91"};
