@@ -9,17 +9,18 @@
 namespace fm {
 namespace {
 
-constexpr std::int16_t kTripleSix = 66;  // a die draw of throw A that shows "66"
-constexpr std::int16_t kJackpot = 66;    // throw A's jackpot draw
-constexpr std::int16_t kSixtySix = 7;    // the face "66"
-constexpr std::int16_t kSettles = 2;     // of a settling draw of 0 to 2
+constexpr std::int16_t kSixtySixDraw = 66;  // a die draw of throw A that shows "66"
+constexpr std::int16_t kJackpot = 66;       // throw A's jackpot draw
+constexpr std::int16_t kSixtySix = 7;       // the face "66"
+constexpr std::int16_t kSettles = 2;        // of a settling draw of 0 to 2
 
 // Throw A's die from a draw of 0 to 99: "66" once in a hundred, else the draw modulo 7.
 std::int16_t faceOfDraw(std::int16_t draw) {
-  return draw == kTripleSix ? kSixtySix : static_cast<std::int16_t>(draw % 7);
+  return draw == kSixtySixDraw ? kSixtySix : static_cast<std::int16_t>(draw % 7);
 }
 
-// How far a face walks: 1 to 6 for "1" to "6", 9 for "苦" and 66 for "66".
+// How far a face walks: 1 to 6 for the faces 0 to 5 ("1", "2", "参", "死", "5", "6"), 9 for
+// "苦" and 66 for "66".
 std::int16_t stepsOf(std::int16_t face) {
   if (face == kSixtySix) return 66;
   if (face == 6) return 9;
