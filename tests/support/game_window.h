@@ -42,8 +42,9 @@ class GameWindow {
   [[nodiscard]] int variable(std::string_view name) const {
     return std::stoi(session_.variable(formName_, name));
   }
-  [[nodiscard]] std::string text(std::string_view name) const {
-    return session_.variable(formName_, name);
+  // The window has unloaded itself (or been closed) and the menu is on screen.
+  [[nodiscard]] bool backAtTheMenu() const {
+    return !window().loaded() && session_.form("Form4").visible();
   }
   // The names of the window's enabled timers, front to back.
   [[nodiscard]] std::vector<std::string> runningTimers() const {

@@ -143,8 +143,7 @@ TEST(DuelTimeline, EveryStepComesOnTimeAndTheMenuIsBackFifteenSecondsAfterThePre
                        {9000, "choki_turned gu - " + lines},
                        {14999, "choki_turned gu win " + lines}});
   duel.wait(1);
-  EXPECT_FALSE(duel.window().loaded());
-  EXPECT_TRUE(session.form("Form4").visible());
+  EXPECT_TRUE(duel.backAtTheMenu());
 }
 
 TEST(DuelRematch, YominaTakesTheSeatWaitsForChokiAndLosesToIt) {
@@ -178,8 +177,7 @@ TEST(DuelRematch, YominaTakesTheSeatWaitsForChokiAndLosesToIt) {
                        {7000, "pa_turned choki - | うぅ・・・ | " + sure},
                        {12499, "pa_turned choki win | うぅ・・・ | " + sure}});
   duel.wait(1);
-  EXPECT_FALSE(duel.window().loaded());
-  EXPECT_TRUE(session.form("Form4").visible());
+  EXPECT_TRUE(duel.backAtTheMenu());
 }
 
 TEST(DuelWindow, ClosedMidChainItStopsAndReopensWithANewDraw) {
@@ -190,8 +188,7 @@ TEST(DuelWindow, ClosedMidChainItStopsAndReopensWithANewDraw) {
   duel.wait(5000);
   duel.close();
   duel.wait(60000);
-  EXPECT_FALSE(duel.window().loaded());
-  EXPECT_TRUE(session.form("Form4").visible());
+  EXPECT_TRUE(duel.backAtTheMenu());
   duel.open(kLossRoll);
   EXPECT_EQ(duel.variable("outcome"), 3);
   EXPECT_EQ(duel.table(), "- - - |  | ");

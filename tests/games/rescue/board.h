@@ -51,7 +51,7 @@ class Board : public GameWindow {
   // The window's background picture and which of the heroine, the WIN picture, the dice button,
   // the track and the distance are shown; "menu" once it has handed back to the menu.
   [[nodiscard]] std::string screen() const {
-    if (!window().loaded()) return session_.form("Form4").visible() ? "menu" : "gone";
+    if (!window().loaded()) return backAtTheMenu() ? "menu" : "gone";
     std::string shown(window().picture().name());
     for (const char* name : {"Image6", "Image9", "Command1", "Label2"}) {
       if (this->shown(name)) shown += std::string(" ") + name;
