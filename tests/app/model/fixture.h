@@ -7,7 +7,7 @@
 
 #include "app/headless/headless_host.h"
 #include "app/model/program.h"
-#include "tests/app/model/test_window.h"
+#include "tests/support/test_windows.h"
 
 namespace fm::testing {
 
@@ -23,8 +23,8 @@ class ModelTest : public ::testing::Test {
 
   Program program;
   HeadlessHost host{program};
-  TestWindow& window = program.add<TestWindow>("Test");
-  TestWindow& other = program.add<TestWindow>("Other");
+  HookWindow& window = program.add<HookWindow>("Test");
+  HookWindow& other = program.add<HookWindow>("Other");
 };
 
 }  // namespace fm::testing

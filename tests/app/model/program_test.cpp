@@ -46,7 +46,7 @@ TEST_F(ProgramLife, NothingHappensAfterTheEnd) {
   program.close(window);
   ASSERT_TRUE(program.ended());
   host.wait(1000);
-  EXPECT_EQ(other.counter, 0);
+  EXPECT_EQ(other.count, 0);
   program.click(other.Command1);
   EXPECT_EQ(clicks, 0);
   EXPECT_EQ(endings, 1);

@@ -22,10 +22,10 @@ TEST_F(Timers, TickEveryIntervalFromTheMomentOfEnabling) {
 }
 
 TEST_F(Timers, OneMillisecondTimerTicksEveryMillisecond) {
-  window.onTimerC = [this] { ++window.counter; };
+  window.onTimerC = [this] { ++window.count; };
   window.TimerC.setEnabled(true);
   host.wait(1000);
-  EXPECT_EQ(window.counter, 1000);
+  EXPECT_EQ(window.count, 1000);
 }
 
 TEST_F(Timers, DisablingInItsOwnTickStopsIt) {
@@ -186,10 +186,10 @@ TEST_F(Timers, ATimerDisabledWhileItsBoxIsOpenStaysStopped) {
 
 TEST_F(Timers, TimersOfAHiddenLoadedWindowRun) {
   other.Load();
-  other.onTimerA = [this] { ++other.counter; };
+  other.onTimerA = [this] { ++other.count; };
   other.TimerA.setEnabled(true);
   host.wait(300);
-  EXPECT_EQ(other.counter, 3);
+  EXPECT_EQ(other.count, 3);
 }
 
 }  // namespace

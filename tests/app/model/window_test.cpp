@@ -16,14 +16,14 @@ TEST_F(Windows, LoadingResetsWidgetsAndVariablesThenRaisesFormLoad) {
   other.onLoad = [&] {
     ++loads;
     captionSeenByLoad = other.Label1.caption();
-    other.counter = 7;
+    other.count = 7;
   };
   other.Load();
   other.Label1.setCaption("changed");
-  other.Image1.setLeft(1234.5F);
+  other.Image2.setLeft(1234.5F);
   other.total = 99;
   other.words = "abc";
-  other.levels[2] = 4;
+  other.cells[2] = 4;
   other.Load();  // already loaded: nothing happens
   EXPECT_EQ(loads, 1);
   EXPECT_EQ(other.Label1.caption(), "changed");
@@ -33,11 +33,11 @@ TEST_F(Windows, LoadingResetsWidgetsAndVariablesThenRaisesFormLoad) {
   EXPECT_EQ(loads, 2);
   EXPECT_EQ(captionSeenByLoad, "0");
   EXPECT_EQ(other.Label1.caption(), "0");
-  EXPECT_EQ(other.Image1.left(), 100.0F);
-  EXPECT_EQ(other.counter, 7);
+  EXPECT_EQ(other.Image2.left(), 1000.0F);
+  EXPECT_EQ(other.count, 7);
   EXPECT_EQ(other.total, 0);
   EXPECT_EQ(other.words, "");
-  EXPECT_EQ(other.levels[2], 0);
+  EXPECT_EQ(other.cells[2], 0);
 }
 
 TEST_F(Windows, MakingVisibleLoadsFirstAndUnloadHides) {
@@ -87,11 +87,11 @@ TEST_F(Windows, HiddenOrDisabledWidgetsCannotBeClicked) {
   window.Command1.setVisible(true);
   window.Command1.setEnabled(false);
   program.click(window.Command1);
-  window.Image1.setVisible(false);
-  program.click(window.Image1);
+  window.Image2.setVisible(false);
+  program.click(window.Image2);
   EXPECT_EQ(clicks, 0);
-  window.Image1.setVisible(true);
-  program.click(window.Image1);
+  window.Image2.setVisible(true);
+  program.click(window.Image2);
   EXPECT_EQ(clicks, 1);
 }
 
@@ -107,19 +107,19 @@ TEST_F(Windows, OptionButtonsSelectExclusivelyAndAlwaysRaiseClick) {
 }
 
 TEST_F(Windows, BankPicturesAreCreatedAndCopiedPicturesResizeTheImage) {
-  EXPECT_EQ(window.bank.picture().name(), "test/dot");
-  EXPECT_EQ(window.bank.width(), 150.0F);
-  EXPECT_EQ(window.bank.height(), 300.0F);
-  EXPECT_TRUE(window.Image1.picture().empty());
-  window.Image1.setPicture(window.bank.picture());
-  EXPECT_EQ(window.Image1.picture(), window.bank.picture());
-  EXPECT_EQ(window.Image1.width(), 150.0F);
-  EXPECT_EQ(window.Image1.height(), 300.0F);
-  EXPECT_EQ(window.Image1.left(), 100.0F);
+  EXPECT_EQ(window.Image1(0).picture().name(), "test/face");
+  EXPECT_EQ(window.Image1(0).width(), 150.0F);
+  EXPECT_EQ(window.Image1(0).height(), 300.0F);
+  EXPECT_TRUE(window.Image2.picture().empty());
+  window.Image2.setPicture(window.Image1(0).picture());
+  EXPECT_EQ(window.Image2.picture(), window.Image1(0).picture());
+  EXPECT_EQ(window.Image2.width(), 150.0F);
+  EXPECT_EQ(window.Image2.height(), 300.0F);
+  EXPECT_EQ(window.Image2.left(), 1000.0F);
   // An empty picture blanks the image and keeps its size.
-  window.Image1.setPicture({});
-  EXPECT_TRUE(window.Image1.picture().empty());
-  EXPECT_EQ(window.Image1.width(), 150.0F);
+  window.Image2.setPicture({});
+  EXPECT_TRUE(window.Image2.picture().empty());
+  EXPECT_EQ(window.Image2.width(), 150.0F);
 }
 
 TEST_F(Windows, PositionsReadBackExactlyAsWritten) {
@@ -132,34 +132,34 @@ TEST_F(Windows, ChangesAreRecordedOnceUntilTheScreenHasTakenThem) {
   window.clearChanges();
   window.Label1.setCaption("1");
   window.Label1.setLeft(10);
-  window.Image1.setTop(5);
+  window.Image2.setTop(5);
   EXPECT_EQ(window.changedWidgets().size(), 2U);
   window.clearChanges();
   EXPECT_TRUE(window.changedWidgets().empty());
   EXPECT_FALSE(window.hasChanges());
   // Moving the focus is a change too, even though no property changed.
-  window.focus(window.Command1);
+  window.focus(window.Command2);
   EXPECT_TRUE(window.focusChanged());
   EXPECT_TRUE(window.hasChanges());
   window.clearChanges();
-  window.focus(window.Command1);  // already there
+  window.focus(window.Command2);  // already there
   EXPECT_FALSE(window.hasChanges());
 }
 
 TEST_F(Windows, VariablesReadByName) {
-  window.counter = -3;
+  window.count = -3;
   window.total = 2000000;
   window.words = "ソルネ";
-  window.levels[0] = 5;
+  window.cells[0] = 5;
   const Variables& variables = window.variables();
-  EXPECT_EQ(variables.read("counter", std::nullopt), "-3");
+  EXPECT_EQ(variables.read("count", std::nullopt), "-3");
   EXPECT_EQ(variables.read("total", std::nullopt), "2000000");
   EXPECT_EQ(variables.read("words", std::nullopt), "ソルネ");
-  EXPECT_EQ(variables.read("levels", 1), "5");  // the array starts at index 1
-  EXPECT_EQ(variables.read("levels", 0), std::nullopt);
-  EXPECT_EQ(variables.read("levels", 4), std::nullopt);
-  EXPECT_EQ(variables.read("levels", std::nullopt), std::nullopt);
-  EXPECT_EQ(variables.read("counter", 1), std::nullopt);
+  EXPECT_EQ(variables.read("cells", 1), "5");  // the array starts at index 1
+  EXPECT_EQ(variables.read("cells", 0), std::nullopt);
+  EXPECT_EQ(variables.read("cells", 4), std::nullopt);
+  EXPECT_EQ(variables.read("cells", std::nullopt), std::nullopt);
+  EXPECT_EQ(variables.read("count", 1), std::nullopt);
   EXPECT_EQ(variables.read("nothing", std::nullopt), std::nullopt);
 }
 

@@ -2,8 +2,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "tests/app/qt/test_windows.h"
 #include "tests/support/qt_test_support.h"
+#include "tests/support/qt_test_windows.h"
 
 namespace fm::testing {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 class InputTest : public QtHostTest {
  protected:
   KeysWindow& keys = program.add<KeysWindow>();
-  PanelWindow& panel = program.add<PanelWindow>();
+  PixelPanelWindow& panel = program.add<PixelPanelWindow>();
 
   void openPanel() {
     program.start(panel);

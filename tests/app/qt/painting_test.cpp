@@ -2,15 +2,15 @@
 #include <QPaintEvent>
 #include <QRegion>
 
-#include "tests/app/qt/test_windows.h"
 #include "tests/support/qt_test_support.h"
+#include "tests/support/qt_test_windows.h"
 
 namespace fm::testing {
 namespace {
 
 class PaintingTest : public QtHostTest {
  protected:
-  PanelWindow& panel = program.add<PanelWindow>();
+  PixelPanelWindow& panel = program.add<PixelPanelWindow>();
   PaintingTest() { program.start(panel); }
 
   QColor pixel(QPoint at) { return view("Panel").grab().toImage().pixelColor(at); }

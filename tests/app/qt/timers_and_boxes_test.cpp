@@ -6,8 +6,9 @@
 #include <functional>
 #include <utility>
 
-#include "tests/app/qt/test_windows.h"
 #include "tests/support/qt_test_support.h"
+#include "tests/support/qt_test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace fm::testing {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 class TimersAndBoxesTest : public QtHostTest {
  protected:
   TickWindow& ticks = program.add<TickWindow>();
-  BoxWindow& boxes = program.add<BoxWindow>();
+  ModalBoxWindow& boxes = program.add<ModalBoxWindow>();
   TimersAndBoxesTest() {
     program.start(ticks);
     boxes.Show();
@@ -100,24 +101,23 @@ TEST_F(TimersAndBoxesTest, OtherTimersTickWhileABoxWaitsButItsOwnTimerDoesNotRee
 }
 
 TEST_F(QtHostTest, ProgramQuitsWhenTheLastWindowClosesNotWhenAGameReturnsToTheMenu) {
-  HubWindow& hub = program.add<HubWindow>();
-  TripWindow& trip = program.add<TripWindow>();
-  program.start(hub);
-  expose(view("Hub"));
+  addMenuWithStandIns(program);
+  program.start(program.window("Form4"));
+  expose(view("Form4"));
   bool returnedToMenu = false;
   // Qt owns and frees the single-shot calls; the analyzer cannot see that.
   // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
   QTimer::singleShot(0, [&] {
-    clickOn(native("Hub", "Command1"));
-    view("Hub").windowHandle()->close();
-    // The trip ends: it unloads itself, then shows the hub again.
-    trip.widget("owaritimer").setEnabled(true);
+    clickOn(native("Form4", "Command1"));
+    view("Form4").windowHandle()->close();
+    // The game ends: it unloads itself, then shows the menu again.
+    program.window("Form1").widget("owaritimer").setEnabled(true);
     clock += 1;
     host.deliverDueTicks();
     // Runs only if the program did not quit meanwhile.
     QTimer::singleShot(0, [&] {
-      returnedToMenu = view("Hub").isVisible() && !view("Trip").isVisible();
-      view("Hub").windowHandle()->close();
+      returnedToMenu = view("Form4").isVisible() && !view("Form1").isVisible();
+      view("Form4").windowHandle()->close();
     });
   });
   QTimer giveUp;

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/test_windows.h"
 #include "tests/tools/sim/json_reader.h"
 #include "tests/tools/sim/scenario.h"
-#include "tests/tools/sim/test_windows.h"
 
 namespace fm::testing {
 namespace {
@@ -156,7 +156,7 @@ TEST(SimDump, PositionsPicturesAndVariablesFollowTheGame) {
   scenario.run("click Shapes.Command1\n");
   const JsonValue shapes = dumped(scenario, "Shapes");
   const JsonValue& widgets = shapes["widgets"];
-  ASSERT_EQ(widgets.items.size(), 13U);
+  ASSERT_EQ(widgets.items.size(), 16U);
 
   const JsonValue& image = widgets.items[5];
   EXPECT_EQ(image["name"].text, "Image2");

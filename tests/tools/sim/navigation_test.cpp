@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/test_windows.h"
 #include "tests/tools/sim/scenario.h"
-#include "tests/tools/sim/test_windows.h"
 
 namespace fm::testing {
 namespace {

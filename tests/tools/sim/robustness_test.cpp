@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/tools/sim/scenario.h"
-#include "tests/tools/sim/test_windows.h"
+#include "tests/support/test_windows.h"
 
 namespace fm::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/test_windows.h"
 #include "tests/tools/sim/scenario.h"
-#include "tests/tools/sim/test_windows.h"
 
 namespace fm::testing {
 namespace {
@@ -99,7 +99,7 @@ TEST(SimErrors, EachFailureIsOneLineSayingWhatWasWrong) {
       {"get Shapes.Image1(-1).Picture", "error: unknown widget Shapes.Image1(-1)"},
       {"click Shapes.Command1(0)", "error: unknown widget"},
       {"get Shapes.Label1.Value", "error: unknown property Shapes.Label1.Value"},
-      {"get Shapes.Timer1.Left", "error: unknown property"},
+      {"get Shapes.TimerA.Left", "error: unknown property"},
       {"get Shapes.nothing", "error: unknown widget, property or variable Shapes.nothing"},
       {"get Shapes.cells", "error: unknown variable Shapes.cells"},
       {"get Shapes.cells(0)", "error: unknown variable Shapes.cells(0)"},
@@ -128,7 +128,7 @@ TEST(SimErrors, EachFailureIsOneLineSayingWhatWasWrong) {
       {"click Shapes.Label1", "error: cannot click Shapes.Label1"},
       {"click Shapes.Text1", "error: cannot click"},
       {"click Shapes.Line1", "error: cannot click"},
-      {"click Shapes.Timer1", "error: cannot click"},
+      {"click Shapes.TimerA", "error: cannot click"},
       {"click Shapes.count", "error: cannot click"},
       {"click Shapes", "error: cannot click"},
       {"get Shapes", "error: Shapes is a window"},
@@ -176,7 +176,7 @@ TEST(SimErrors, AHiddenWindowHasNoCloseBoxToClose) {
 
 TEST(SimClicks, HiddenDisabledOrClosedTargetsIgnoreTheClickWithoutError) {
   Scenario scenario(shapes());
-  EXPECT_EQ(scenario.run("click Shapes.Command2\n"
+  EXPECT_EQ(scenario.run("click Shapes.Command3\n"
                          "click Boxes.Image1\n"
                          "get Shapes.count\n"
                          "get Boxes.Loaded\n"),

@@ -12,9 +12,10 @@
 
 namespace fm::testing {
 
+// The program's icon: a picture the Qt host really draws.
 inline constexpr PictureAsset kIconPicture{"app/icon", 32, 32};
 
-// Only painted widgets: every key goes to Form_KeyDown.
+// Only painted widgets, so every key goes to Form_KeyDown.
 class KeysWindow final : public Window {
  public:
   explicit KeysWindow(Program& program);
@@ -27,10 +28,11 @@ class KeysWindow final : public Window {
   static std::span<const LayoutRow> layout();
 };
 
-// One widget of each kind, overlapping where the drawing order matters.
-class PanelWindow final : public Window {
+// One widget of each kind at exact pixel positions, overlapping where the drawing order
+// matters; the Images show a picture the Qt host draws.
+class PixelPanelWindow final : public Window {
  public:
-  explicit PanelWindow(Program& program);
+  explicit PixelPanelWindow(Program& program);
   std::vector<std::string> clicks;  // the clicked widgets, "Option1(0)"
   std::vector<std::int16_t> keys;
 
@@ -48,11 +50,11 @@ class PanelWindow final : public Window {
   void Image2_Click() { clicks.emplace_back("Image2"); }
 };
 
-// Raises message boxes: from a button, and from a timer that stays enabled while its box is
+// Raises modal message boxes: from a button, and from a timer that stays enabled while its box is
 // open and is stopped only afterwards.
-class BoxWindow final : public Window {
+class ModalBoxWindow final : public Window {
  public:
-  explicit BoxWindow(Program& program);
+  explicit ModalBoxWindow(Program& program);
   int timerEntered = 0;
   int timerReturned = 0;
   int buttonReturned = 0;
@@ -76,25 +78,6 @@ class TickWindow final : public Window {
   void Command1_Click() { ++clicks; }
   void Timer1_Timer() { ++ticks1; }
   void Timer2_Timer() { ++ticks2; }
-};
-
-// A menu and a game that, when it ends, unloads itself before it shows the menu again.
-class HubWindow final : public Window {
- public:
-  explicit HubWindow(Program& program);
-
- private:
-  static std::span<const LayoutRow> layout();
-  void Command1_Click() { form("Trip").Show(); }
-};
-
-class TripWindow final : public Window {
- public:
-  explicit TripWindow(Program& program);
-
- private:
-  static std::span<const LayoutRow> layout();
-  void owaritimer_Timer();
 };
 
 }  // namespace fm::testing

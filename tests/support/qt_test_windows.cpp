@@ -1,4 +1,4 @@
-#include "tests/app/qt/test_windows.h"
+#include "tests/support/qt_test_windows.h"
 
 namespace fm::testing {
 
@@ -16,50 +16,50 @@ void KeysWindow::Form_KeyDown(std::int16_t keyCode, std::int16_t shift) {
   keys.emplace_back(keyCode, shift);
 }
 
-PanelWindow::PanelWindow(Program& program)
+PixelPanelWindow::PixelPanelWindow(Program& program)
     : Window(program, {"Panel", "パネル", 4500, 3000}, layout()) {}
 
-std::span<const LayoutRow> PanelWindow::layout() {
+std::span<const LayoutRow> PixelPanelWindow::layout() {
   static const LayoutRow rows[] = {
       {"Command1",
        CommandButton,
        -1,
        {150, 150, 1500, 450},
        {.caption = "一", .tabIndex = 1},
-       on(&PanelWindow::Command1_Click)},
+       on(&PixelPanelWindow::Command1_Click)},
       // Second in the table but first in tab order: it has the focus when the window opens.
       {"Command2",
        CommandButton,
        -1,
        {1800, 150, 1500, 450},
        {.caption = "二", .tabIndex = 0},
-       on(&PanelWindow::Command2_Click)},
+       on(&PixelPanelWindow::Command2_Click)},
       {"Text1", TextBox, -1, {150, 750, 3000, 300}, {.caption = "abc", .tabIndex = 2}},
       {"Option1",
        OptionButton,
        0,
        {150, 1200, 1500, 300},
        {.caption = "A", .tabIndex = 3},
-       on(&PanelWindow::Option1_Click)},
+       on(&PixelPanelWindow::Option1_Click)},
       {"Option1",
        OptionButton,
        1,
        {1800, 1200, 1500, 300},
        {.caption = "B", .tabIndex = 4, .value = true},
-       on(&PanelWindow::Option1_Click)},
+       on(&PixelPanelWindow::Option1_Click)},
       // Two images overlapping by half, Image1 in front.
       {"Image1",
        Image,
        -1,
        {150, 1650, 0, 0},
        {.picture = &kIconPicture},
-       on(&PanelWindow::Image1_Click)},
+       on(&PixelPanelWindow::Image1_Click)},
       {"Image2",
        Image,
        -1,
        {390, 1650, 0, 0},
        {.picture = &kIconPicture},
-       on(&PanelWindow::Image2_Click)},
+       on(&PixelPanelWindow::Image2_Click)},
       // Two opaque labels overlapping, the red one in front.
       {"Label1", Label, -1, {3000, 1650, 600, 600}, {.backColor = kRed}},
       {"Label2", Label, -1, {3300, 1950, 600, 600}, {.backColor = 16711680}},  // blue
@@ -68,31 +68,37 @@ std::span<const LayoutRow> PanelWindow::layout() {
   return rows;
 }
 
-void PanelWindow::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+void PixelPanelWindow::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
   keys.push_back(keyCode);
 }
 
-BoxWindow::BoxWindow(Program& program) : Window(program, {"Boxes", "箱", 3000, 1500}, layout()) {}
+ModalBoxWindow::ModalBoxWindow(Program& program)
+    : Window(program, {"Boxes", "箱", 3000, 1500}, layout()) {}
 
-std::span<const LayoutRow> BoxWindow::layout() {
+std::span<const LayoutRow> ModalBoxWindow::layout() {
   static const LayoutRow rows[] = {
       {"Command1",
        CommandButton,
        -1,
        {150, 150, 1500, 450},
        {.caption = "箱"},
-       on(&BoxWindow::Command1_Click)},
-      {"Timer1", Timer, -1, {}, {.enabled = false, .interval = 1}, on(&BoxWindow::Timer1_Timer)},
+       on(&ModalBoxWindow::Command1_Click)},
+      {"Timer1",
+       Timer,
+       -1,
+       {},
+       {.enabled = false, .interval = 1},
+       on(&ModalBoxWindow::Timer1_Timer)},
   };
   return rows;
 }
 
-void BoxWindow::Command1_Click() {
+void ModalBoxWindow::Command1_Click() {
   MsgBox("押されました <b>&</b>");
   ++buttonReturned;
 }
 
-void BoxWindow::Timer1_Timer() {
+void ModalBoxWindow::Timer1_Timer() {
   ++timerEntered;
   MsgBox("時間です");
   ++timerReturned;
@@ -114,39 +120,6 @@ std::span<const LayoutRow> TickWindow::layout() {
       {"Timer2", Timer, -1, {}, {.enabled = false, .interval = 150}, on(&TickWindow::Timer2_Timer)},
   };
   return rows;
-}
-
-HubWindow::HubWindow(Program& program) : Window(program, {"Hub", "入口", 3000, 1500}, layout()) {}
-
-std::span<const LayoutRow> HubWindow::layout() {
-  static const LayoutRow rows[] = {
-      {"Command1",
-       CommandButton,
-       -1,
-       {150, 150, 1500, 450},
-       {.caption = "行く"},
-       on(&HubWindow::Command1_Click)},
-  };
-  return rows;
-}
-
-TripWindow::TripWindow(Program& program) : Window(program, {"Trip", "旅", 3000, 1500}, layout()) {}
-
-std::span<const LayoutRow> TripWindow::layout() {
-  static const LayoutRow rows[] = {
-      {"owaritimer",
-       Timer,
-       -1,
-       {},
-       {.enabled = false, .interval = 1},
-       on(&TripWindow::owaritimer_Timer)},
-  };
-  return rows;
-}
-
-void TripWindow::owaritimer_Timer() {
-  Unload();
-  form("Hub").Show();
 }
 
 }  // namespace fm::testing
