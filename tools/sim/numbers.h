@@ -10,8 +10,9 @@ namespace fm::sim {
 // values beyond 64 bits are not numbers.
 std::optional<std::int64_t> parseWhole(std::string_view text);
 
-// A decimal number ("0.25", "1e-3") rounded to single precision. Junk, values beyond the float
-// range, NaN and infinities are not numbers.
+// A decimal number ("0.25", "1e-3") rounded to single precision; one too small for it ("1e-46")
+// rounds to 0 (-0 when negative). Junk, values beyond the float range, NaN and infinities are
+// not numbers.
 std::optional<float> parseSingle(std::string_view text);
 
 // As parseWhole, within [lowest, highest]; anything else is a CommandError "bad number ...".

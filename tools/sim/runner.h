@@ -35,8 +35,10 @@ class Runner {
 
   [[nodiscard]] bool anyFailed() const { return anyFailed_; }
 
-  // The longest `wait` or `msgbox-delay`, about 31 years of virtual time.
-  static constexpr std::int64_t kMaxMilliseconds = 1'000'000'000'000;
+  // The longest `wait` or `msgbox-delay`: one hour of virtual time. A game may tick every
+  // millisecond, so each virtual millisecond can cost a handler call; an hour of it still
+  // answers within seconds in every build, and a longer idle is several waits.
+  static constexpr std::int64_t kMaxMilliseconds = 3'600'000;
   // Far below the end of the 64-bit clock, so that message boxes that let time pass while
   // they are open cannot push it over.
   static constexpr std::int64_t kClockLimit = std::int64_t{1} << 62;
