@@ -4,6 +4,23 @@
 #include <stdexcept>
 
 namespace fm {
+namespace {
+
+// Counts itself in for as long as it lives, also when a handler throws.
+class Counted {
+ public:
+  explicit Counted(int& counter) : counter_(++counter) {}
+  Counted(const Counted&) = delete;
+  Counted& operator=(const Counted&) = delete;
+  Counted(Counted&&) = delete;
+  Counted& operator=(Counted&&) = delete;
+  ~Counted() { --counter_; }
+
+ private:
+  int& counter_;
+};
+
+}  // namespace
 
 Program::Program()
     : scheduler_([this] { return now(); },
@@ -39,6 +56,7 @@ void Program::MsgBox(Window& owner, const std::string& text) {
   // What the handler has drawn so far is on screen while the box waits.
   host_->refresh();
   for (const auto& window : windows_) window->clearChanges();
+  const Counted open(openBoxes_);
   host_->messageBox(owner, text);
 }
 
@@ -47,13 +65,7 @@ void Program::event(Action&& action) {
   if (ended_) return;
   {
     // Even a handler that throws leaves the event finished, so the program can still end.
-    struct Depth {
-      int& depth;
-      explicit Depth(int& counter) : depth(++counter) {}
-      Depth(const Depth&) = delete;
-      Depth& operator=(const Depth&) = delete;
-      ~Depth() { --depth; }
-    } depth(eventDepth_);
+    const Counted depth(eventDepth_);
     action();
   }
   afterEvent();
@@ -78,10 +90,12 @@ void Program::start(Window& first) {
 }
 
 void Program::click(Widget& widget) {
+  if (boxOpen()) return;
   event([&] { widget.window().deliverClick(widget); });
 }
 
 void Program::keyDown(Window& window, std::int16_t keyCode, std::int16_t shift) {
+  if (boxOpen()) return;
   event([&] { window.deliverKeyDown(keyCode, shift); });
 }
 
@@ -96,6 +110,7 @@ bool Program::deliverNextTick(std::int64_t now) {
   TimerState& state = timer->timerState();
   const std::int64_t due = state.due;
   const std::uint64_t generation = state.generation;
+  if (tickObserver_) tickObserver_(*timer);
   event([&] {
     state.running = true;
     timer->window().deliverTick(*timer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,10 +51,14 @@ class Program {
   // A modal box; returns once the player has pressed OK. Not shown for a window that is not
   // loaded.
   void MsgBox(Window& owner, const std::string& text);
+  // A box is open somewhere: like the real box, it holds off clicks and keys in every window
+  // until it is answered. Timers still tick and windows can still be closed.
+  [[nodiscard]] bool boxOpen() const { return openBoxes_ > 0; }
   [[nodiscard]] std::int64_t now() const;
   [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
 
   // --- input from the host ---
+  // Clicks and keys are ignored while a box is open.
   void start(Window& first);
   void click(Widget& widget);
   void keyDown(Window& window, std::int16_t keyCode, std::int16_t shift);
@@ -62,6 +67,8 @@ class Program {
   bool deliverNextTick(std::int64_t now);
   [[nodiscard]] std::optional<std::int64_t> nextDue() const { return scheduler_.nextDue(); }
   [[nodiscard]] bool ended() const { return ended_; }
+  // Sees every tick just before its handler runs, for tools that watch the program at work.
+  void onTick(std::function<void(const Widget&)> observer) { tickObserver_ = std::move(observer); }
 
  private:
   template <class Action>
@@ -72,7 +79,9 @@ class Program {
   std::vector<std::unique_ptr<Window>> windows_;
   RandomSource random_;
   Scheduler scheduler_;
+  std::function<void(const Widget&)> tickObserver_;
   int eventDepth_ = 0;
+  int openBoxes_ = 0;
   bool ended_ = false;
 };
 

@@ -59,6 +59,33 @@ TEST_F(ProgramLife, AHandlerThatThrowsDoesNotKeepTheProgramAlive) {
   EXPECT_TRUE(program.ended());
 }
 
+// Like the real box, which is modal to the whole program, an open box holds off clicks and
+// keys in every window until it is answered; timers run on and windows can still be closed.
+TEST_F(ProgramLife, AnOpenBoxHoldsOffClicksAndKeysButNotTimersOrClosing) {
+  int clicks = 0;
+  other.Show();
+  window.onCommand1 = [&] { ++clicks; };
+  other.onCommand1 = [&] { ++clicks; };  // also by Space: it holds the focus
+  other.onTimerA = [&] { ++other.count; };
+  other.TimerA.setEnabled(true);
+  window.onCommand2 = [&] { window.MsgBox("待って"); };
+  host.onMessageBox([&](Window&, const std::string&) {
+    EXPECT_TRUE(program.boxOpen());
+    program.click(window.Command1);
+    program.click(other.Command1);
+    program.keyDown(other, 32, 0);
+    host.wait(1000);
+    program.close(other);
+  });
+  program.click(window.Command2);
+  EXPECT_FALSE(program.boxOpen());
+  EXPECT_EQ(clicks, 0);
+  EXPECT_GT(other.count, 0) << "its timer ran while the box was open";
+  EXPECT_FALSE(other.loaded()) << "closed while the box was open";
+  program.click(window.Command1);
+  EXPECT_EQ(clicks, 1) << "answered, the box lets clicks through again";
+}
+
 TEST(Random, StartsInTheSameStateEveryRun) {
   RandomSource first;
   RandomSource second;
