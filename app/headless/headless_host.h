@@ -30,6 +30,7 @@ class HeadlessHost final : public Host {
 
   // Virtual time that passes while each message box is open.
   void setMessageBoxDelay(std::int64_t milliseconds) { messageBoxDelay_ = milliseconds; }
+  [[nodiscard]] std::int64_t messageBoxDelay() const { return messageBoxDelay_; }
   // Called when a box is raised, before its delay passes.
   void onMessageBox(std::function<void(Window&, const std::string&)> listener) {
     messageBoxListener_ = std::move(listener);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -22,6 +23,8 @@ class RandomSource {
 
   // Appends values (each 0 <= v < 1) that the next draws return, in order.
   void queue(float value) { queued_.push_back(value); }
+  // How many queued values are still to come.
+  [[nodiscard]] std::size_t queued() const { return queued_.size(); }
 
  private:
   static constexpr std::uint32_t kStartSeed = 20241225U;

@@ -34,17 +34,22 @@ std::span<const Runner::Command> Runner::commands() {
       {"get", "get ADDRESS", 1, 1, &Runner::get},
       {"dump", "dump FORM", 1, 1, &Runner::dump},
       {"echo", "echo TEXT", 0, kAny, &Runner::echo},
+      {"monkey", "monkey SEED EVENTS", 2, 2, &Runner::monkey},
   };
   return table;
 }
 
 Runner::Runner(Program& program, HeadlessHost& host, std::ostream& out)
     : program_(program), host_(host), out_(out) {
+  listenToBoxes();
+  host_.onEnded([this] { out_ << "ended\n"; });
+}
+
+void Runner::listenToBoxes() {
   host_.onMessageBox([this](Window&, const std::string& text) {
     out_ << "msgbox " << text << '\n';
     out_.flush();
   });
-  host_.onEnded([this] { out_ << "ended\n"; });
 }
 
 Runner::~Runner() {

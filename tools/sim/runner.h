@@ -39,6 +39,8 @@ class Runner {
   // millisecond, so each virtual millisecond can cost a handler call; an hour of it still
   // answers within seconds in every build, and a longer idle is several waits.
   static constexpr std::int64_t kMaxMilliseconds = 3'600'000;
+  // The most events one `monkey` command plays.
+  static constexpr std::int64_t kMaxMonkeyEvents = 100'000'000;
   // Far below the end of the 64-bit clock, so that message boxes that let time pass while
   // they are open cannot push it over.
   static constexpr std::int64_t kClockLimit = std::int64_t{1} << 62;
@@ -57,6 +59,9 @@ class Runner {
   void get(const CommandLine& line);
   void dump(const CommandLine& line);
   void echo(const CommandLine& line);
+  void monkey(const CommandLine& line);
+
+  void listenToBoxes();
 
   void fail(std::string_view message);
 

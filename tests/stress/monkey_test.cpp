@@ -1,0 +1,98 @@
+// The seeded monkey over the whole collection: many lives of random play from fixed seeds,
+// every rule checked after every event.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "tests/support/monkey_lives.h"
+#include "tests/support/session.h"
+#include "tools/sim/dump.h"
+#include "tools/sim/run_collection.h"
+
+namespace fm::testing {
+namespace {
+
+// Events per seed: 25,000 by default, so that the eight seeds play 200,000; the soak run sets
+// MINIGAMES_MONKEY_EVENTS much higher.
+std::uint64_t eventsPerSeed() {
+  const char* events = std::getenv("MINIGAMES_MONKEY_EVENTS");
+  return events != nullptr ? std::strtoull(events, nullptr, 10) : 25'000;
+}
+
+// Every ending of every game, as the monkey names them.
+const std::set<std::string> kEveryEnding = {
+    "Form1 won",           "Form1 lost",        "Form2 won",
+    "Form2 lost",          "Form3 won",         "Form3 rematch won",
+    "Form3 lost",          "Form5 rescued",     "Form5 captor returned",
+    "Form5 rescue failed", "Form5 true ending", "Form5 caught",
+};
+
+class MonkeySeeds : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(MonkeySeeds, BreakNoRuleAndReachEveryEnding) {
+  const MonkeyLives lives = playLives(GetParam(), eventsPerSeed());
+  ASSERT_FALSE(lives.fault) << *lives.fault;
+  EXPECT_GE(lives.events, eventsPerSeed());
+  EXPECT_GT(lives.lives, 1U) << "the program was ended and started again";
+  std::set<std::string> missing;
+  for (const std::string& ending : kEveryEnding) {
+    if (!lives.endings.contains(ending)) missing.insert(ending);
+  }
+  EXPECT_TRUE(missing.empty()) << "never reached: " << ::testing::PrintToString(missing);
+  for (const auto& [ending, times] : lives.endings) std::cout << ending << ": " << times << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(FixedSeeds, MonkeySeeds, ::testing::Range<std::uint64_t>(1, 9));
+
+// The state a seed leaves behind, and what its run came to.
+std::string playedOut(std::uint64_t seed, std::uint64_t events) {
+  Session session;
+  sim::MonkeyResult result;
+  {
+    sim::Monkey monkey(session.program, session.host, seed);
+    result = monkey.play(events);
+  }
+  std::string state =
+      std::to_string(result.events) + " events at " + std::to_string(session.host.now()) + " ms";
+  for (const auto& window : session.program.windows()) state += sim::dumpWindow(*window);
+  return state;
+}
+
+TEST(Monkey, ASeedReplaysExactlyAlsoInTheScenarioRunner) {
+  EXPECT_EQ(playedOut(42, 1000), playedOut(42, 1000));
+  EXPECT_NE(playedOut(42, 1000), playedOut(43, 1000));
+
+  std::istringstream in(
+      "monkey 42 1000\ndump Form4\ndump Form1\ndump Form2\ndump Form3\n"
+      "dump Form5\nmonkey 42 -1\n");
+  std::ostringstream out;
+  EXPECT_EQ(sim::runCollection(in, out), 1);
+  const std::string state = playedOut(42, 1000);
+  std::string dumps = state.substr(state.find('{'));
+  std::string expected = "monkey 1000 events\n";
+  for (std::size_t at = 0; at < dumps.size();) {
+    const std::size_t next = dumps.find("{\"window\"", at + 1);
+    expected += dumps.substr(at, next - at) + "\n";
+    at = next;
+  }
+  expected += "error: bad number \"-1\" (expected a whole number from 0 to 100000000)\n";
+  EXPECT_EQ(out.str(), expected);
+}
+
+TEST(Monkey, StopsAtTheFirstBrokenRuleWithItsEvent) {
+  Session session;
+  session.click("Form4", "Command4");
+  session.form("Form5").widget("Label2").setCaption("-1");
+  sim::Monkey monkey(session.program, session.host, 7);
+  const sim::MonkeyResult result = monkey.play(100);
+  EXPECT_EQ(result.events, 1U);
+  EXPECT_EQ(result.fault, "after event 1: Form5.Label2 shows \"-1\", not a count from 0 to 100");
+}
+
+}  // namespace
+}  // namespace fm::testing
