@@ -65,7 +65,7 @@ class Duel : public GameWindow {
 };
 
 TEST(DuelLoad, TheDrawDecidesTheOutcomeAndNothingMovesBeforeThePress) {
-  for (const auto [roll, outcome] : {std::pair{0, 1}, {16, 1}, {17, 2}, {18, 3}, {99, 3}}) {
+  for (const auto& [roll, outcome] : {std::pair{0, 1}, {16, 1}, {17, 2}, {18, 3}, {99, 3}}) {
     Session session;
     Duel duel(session);
     duel.open(roll);

@@ -82,7 +82,7 @@ TEST(RescueEndings, TheCaptorReturnsTwoSecondsAfterTheWinPicture) {
   board.open();
   board.rescue(0);
   session.queueInt(5, 2);
-  for (const auto [time, screen] : {std::pair{3000, " Image6 Image9 Command1 Label2 track"},
+  for (const auto& [time, screen] : {std::pair{3000, " Image6 Image9 Command1 Label2 track"},
                                     {4999, " Image6 Image9 Command1 Label2 track"},
                                     {5000, kBoard},
                                     {6999, kBoard},

@@ -23,7 +23,7 @@ TEST(RescueBoard, OpensOnItsLayoutWithTheSquareTables) {
   EXPECT_TRUE(board.widget("Command2").enabled() && !board.shown("Label3"));
   EXPECT_TRUE(board.runningTimers().empty());
   const Variables& variables = board.window().variables();
-  for (const auto [distance, level] : {std::pair{0, 0},
+  for (const auto& [distance, level] : {std::pair{0, 0},
                                        {1, 12},
                                        {7, 6},
                                        {8, 6},
@@ -80,7 +80,7 @@ TEST(RescueThrow, TheDiceSettleOneByOneAndTheWalkEndsTheTurn) {
   for (const int draw : {0, 1, 2, 0}) session.queueInt(100, draw);
   board.click("Command1");
   session.queueInts(3, {0, 2, 1, 2, 0, 2});  // die 2 settles, then die 1, then die 3
-  for (const auto [time, dice] :
+  for (const auto& [time, dice] :
        {std::pair{299, "_ _ _"}, {300, "_ 2 _"}, {600, "1 2 _"}, {899, "1 2 _"}, {900, "1 2 参"}}) {
     board.waitUntil(time);
     EXPECT_EQ(board.dice(), dice) << time;
@@ -108,7 +108,7 @@ TEST(RescueWalk, TheTrackShowsTheSquaresAheadAndTheWalkStopsAtTheCaptor) {
   board.walk(kEighty, kSmallB);
   EXPECT_EQ(board.track(), "1 1 1 2 5");
   board.throwDice({0, 0, 0}, {6, 6, 6});  // 27 squares from 20
-  for (const auto [distance, track] : {std::pair{16, "5 11 11 11 11"},
+  for (const auto& [distance, track] : {std::pair{16, "5 11 11 11 11"},
                                        {12, "11 22 22 22 33"},
                                        {4, "66 77 88 99 死"},
                                        {2, "88 99 死 死 死"},
