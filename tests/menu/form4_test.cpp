@@ -4,7 +4,7 @@
 
 #include "app/headless/headless_host.h"
 #include "menu/form4.h"
-#include "tests/menu/returning_game.h"
+#include "tests/support/returning_game.h"
 #include "tests/support/session.h"
 
 namespace fm {
