@@ -9,6 +9,8 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Only the name: a display name of its own would be appended to every window's caption.
   QApplication::setApplicationName(fm::qt::applicationTitle());
+  // Lets the desktop match the windows with the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorune.minigames"));
   QApplication::setWindowIcon(fm::qt::applicationIcon());
 
   fm::Program program;
