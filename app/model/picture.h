@@ -10,10 +10,14 @@ namespace fm {
 // and turned by 180°. Pictures that differ only in their text or colours, or only in which way
 // up they lie, so share one drawing and can never drift apart. Assets are static data that
 // lives for the whole program.
+//
+// Every picture also says in a few words what it shows a player ("ハト", "グーのカード",
+// "さいころ 5"): the name a screen reader gives an Image while it shows the picture.
 struct PictureAsset {
   std::string_view name;
   int widthPx = 0;
   int heightPx = 0;
+  std::string_view description{};
   std::string_view drawing{};  // the SVG it is drawn from; empty means `name`
   std::string_view text{};
   std::string_view fill{};
@@ -25,7 +29,7 @@ struct PictureAsset {
   }
 };
 
-// The same drawing the other way up, under a name of its own.
+// The same drawing the other way up, under a name of its own; it still shows the same thing.
 constexpr PictureAsset turnedOver(const PictureAsset& picture, std::string_view name) {
   PictureAsset turned = picture;
   turned.name = name;
@@ -45,6 +49,10 @@ class Picture {
   [[nodiscard]] constexpr const PictureAsset* asset() const { return asset_; }
   [[nodiscard]] constexpr std::string_view name() const {
     return asset_ != nullptr ? asset_->name : std::string_view{};
+  }
+  // What the picture shows; empty for no picture.
+  [[nodiscard]] constexpr std::string_view description() const {
+    return asset_ != nullptr ? asset_->description : std::string_view{};
   }
   friend constexpr bool operator==(Picture, Picture) = default;
 

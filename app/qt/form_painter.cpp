@@ -57,7 +57,7 @@ void paintLine(QPainter& painter, const Widget& line) {
 
 }  // namespace
 
-QRect paintedArea(const Widget& widget) {
+QRectF paintedExtent(const Widget& widget) {
   if (!isPainted(widget)) return {};
   QRectF area = paintedRect(widget);
   if (widget.kind() == WidgetKind::Line) {
@@ -68,7 +68,12 @@ QRect paintedArea(const Widget& widget) {
     area.setWidth(qMax(area.width(), qreal{1.0} * asset.widthPx));
     area.setHeight(qMax(area.height(), qreal{1.0} * asset.heightPx));
   }
-  return area.toAlignedRect().adjusted(-1, -1, 1, 1);
+  return area;
+}
+
+QRect paintedArea(const Widget& widget) {
+  if (!isPainted(widget)) return {};
+  return paintedExtent(widget).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 void paintForm(QPainter& painter, const Window& window, PictureCache& pictures,

@@ -16,8 +16,11 @@ namespace fm::qt {
 void paintForm(QPainter& painter, const Window& window, PictureCache& pictures,
                const QRect& exposed);
 
-// The part of the surface a painted widget covers, as whole pixels with room for smoothing;
-// empty for widgets that are not painted.
+// The part of the surface a painted widget covers, at fractional positions; empty for widgets
+// that are not painted.
+QRectF paintedExtent(const Widget& widget);
+
+// The same as whole pixels with room for smoothing.
 QRect paintedArea(const Widget& widget);
 
 // The topmost visible Image at a point of the surface, or nullptr.

@@ -1,5 +1,7 @@
 #include "app/qt/form_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QRadioButton>
 #include <QRegion>
 #include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -38,6 +41,46 @@ class ModelOptionButton final : public QRadioButton {
   }
 };
 
+// A screen reader's view of one painted label or image. It covers the painted area, draws
+// nothing (the window paints everything beneath it) and lets every click through to the
+// window, which decides which image was hit. Its accessible role says what it stands for.
+class PaintedStandIn final : public QWidget {
+  Q_OBJECT
+
+ public:
+  PaintedStandIn(QWidget* parent, QAccessible::Role role) : QWidget(parent), role_(role) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+  [[nodiscard]] QAccessible::Role role() const { return role_; }
+
+ private:
+  QAccessible::Role role_;
+};
+
+// Gives the stand-ins their role, and the views the role of a window (a plain widget would be a
+// mere client area).
+QAccessibleInterface* accessibleOfView(const QString& className, QObject* object) {
+  if (className == QLatin1String(PaintedStandIn::staticMetaObject.className())) {
+    auto* standIn = static_cast<PaintedStandIn*>(object);
+    return new QAccessibleWidget(standIn, standIn->role());
+  }
+  if (className == QLatin1String(FormView::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<FormView*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
+void installAccessibleFactory() {
+  static const bool installed = [] {
+    QAccessible::installFactory(&accessibleOfView);
+    return true;
+  }();
+  (void)installed;
+}
+
 constexpr Qt::WindowFlags kFrameFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
@@ -46,16 +89,35 @@ bool movesFocus(const QKeyEvent& event) {
   return plain && (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab);
 }
 
-QString toQString(const std::string& text) {
-  return QString::fromStdString(text);
+QString toQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What a screen reader says for a widget: its caption, or what its picture shows. Lines and
+// timers say nothing.
+QString accessibleNameOf(const Widget& widget) {
+  switch (widget.kind()) {
+    case WidgetKind::Image:
+      return toQString(widget.picture().description());
+    case WidgetKind::Line:
+    case WidgetKind::Timer:
+      return {};
+    default:
+      return toQString(widget.caption());
+  }
+}
+
+void setAccessibleNameIfChanged(QWidget& widget, const QString& name) {
+  // A new name is announced to the screen reader: only when it really is new.
+  if (widget.accessibleName() != name) widget.setAccessibleName(name);
 }
 
 }  // namespace
 
 FormView::FormView(Window& window, PictureCache& pictures)
     : QWidget(nullptr, kFrameFlags), window_(window), pictures_(pictures) {
-  setObjectName(
-      QString::fromUtf8(window.name().data(), static_cast<qsizetype>(window.name().size())));
+  installAccessibleFactory();
+  setObjectName(toQString(window.name()));
   // Every exposed pixel is painted from the model: no need to clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
@@ -63,7 +125,9 @@ FormView::FormView(Window& window, PictureCache& pictures)
   setWindowIcon(applicationIcon());
   setFixedSize(qRound(toPixels(window.clientWidth())), qRound(toPixels(window.clientHeight())));
   setWindowTitle(toQString(window.caption()));
-  createNativeWidgets();
+  setAccessibleName(windowTitle());
+  setAccessibleDescription(toQString(window.picture().description()));
+  createChildWidgets();
 }
 
 QWidget* FormView::nativeWidget(const Widget& widget) const {
@@ -71,7 +135,12 @@ QWidget* FormView::nativeWidget(const Widget& widget) const {
   return found != natives_.end() ? found->second : nullptr;
 }
 
-void FormView::createNativeWidgets() {
+QWidget* FormView::accessibleStandIn(const Widget& widget) const {
+  const auto found = standIns_.find(&widget);
+  return found != standIns_.end() ? found->second : nullptr;
+}
+
+void FormView::createChildWidgets() {
   std::vector<std::pair<int, QWidget*>> tabOrder;
   for (const auto& owned : window_.widgets()) {
     Widget* model = owned.get();
@@ -96,11 +165,23 @@ void FormView::createNativeWidgets() {
       }
       case WidgetKind::TextBox: {
         auto* edit = new QLineEdit(this);
-        // What the player types becomes the box's Text.
-        connect(edit, &QLineEdit::textEdited, this,
-                [model](const QString& text) { model->setText(text.toStdString()); });
+        // What the player types becomes the box's Text, and its name at once.
+        connect(edit, &QLineEdit::textEdited, this, [model, edit](const QString& text) {
+          model->setText(text.toStdString());
+          setAccessibleNameIfChanged(*edit, text);
+        });
         native = edit;
         break;
+      }
+      case WidgetKind::Label:
+      case WidgetKind::Image: {
+        auto* standIn =
+            new PaintedStandIn(this, model->kind() == WidgetKind::Image ? QAccessible::Graphic
+                                                                        : QAccessible::StaticText);
+        standIn->setObjectName(toQString(model->displayName()));
+        standIns_.emplace(model, standIn);
+        applyStandIn(*model, *standIn);
+        continue;
       }
       default:
         continue;
@@ -128,6 +209,7 @@ void FormView::applyChanges() {
       applyNative(*widget, *native);
     } else {
       repaintPainted(*widget);
+      if (QWidget* standIn = accessibleStandIn(*widget)) applyStandIn(*widget, *standIn);
     }
   }
   // Shown only once its widgets are in place, so the first picture is already right.
@@ -148,6 +230,10 @@ void FormView::applyChanges() {
 void FormView::applyFrame() {
   const QString caption = toQString(window_.caption());
   if (windowTitle() != caption) setWindowTitle(caption);
+  setAccessibleNameIfChanged(*this, caption);
+  // The background picture is what the window shows as a whole (a game's last picture).
+  const QString background = toQString(window_.picture().description());
+  if (accessibleDescription() != background) setAccessibleDescription(background);
   // The background colour or picture may have changed.
   update();
 }
@@ -156,6 +242,7 @@ void FormView::applyNative(const Widget& widget, QWidget& native) {
   native.setGeometry(nativeRect(widget));
   native.setEnabled(widget.enabled());
   const QString text = toQString(widget.caption());
+  setAccessibleNameIfChanged(native, text);
   if (auto* edit = qobject_cast<QLineEdit*>(&native)) {
     // Setting the same text again would lose the player's cursor and selection.
     if (edit->text() != text) edit->setText(text);
@@ -170,6 +257,16 @@ void FormView::applyNative(const Widget& widget, QWidget& native) {
     }
   }
   native.setVisible(widget.visible());
+}
+
+void FormView::applyStandIn(const Widget& widget, QWidget& standIn) {
+  const QString name = accessibleNameOf(widget);
+  const QRect area = paintedExtent(widget).normalized().toAlignedRect();
+  standIn.setGeometry(area);
+  setAccessibleNameIfChanged(standIn, name);
+  // Left out while there is nothing on the screen to say: the widget hidden, an image without
+  // a picture, a label without a caption, or a bank of pictures lying outside the window.
+  standIn.setVisible(widget.visible() && !name.isEmpty() && rect().intersects(area));
 }
 
 void FormView::repaintPainted(const Widget& widget) {
@@ -250,3 +347,5 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 }  // namespace fm::qt
+
+#include "form_view.moc"

@@ -13,6 +13,12 @@ namespace fm::qt {
 // widgets (labels, images, lines) and which holds a real Qt widget for each button, option
 // button and text box. The window's model decides everything: the view forwards the player's
 // clicks, keys, focus moves and close requests to the program and shows what the model records.
+//
+// For screen readers every widget has an accessible name: buttons, option buttons and text boxes
+// their caption, and each painted label or image a stand-in child widget of its own, laid over
+// the painted area, which draws nothing and lets clicks through, named after the label's caption
+// or what the image's picture shows. Lines and timers have none. The window is named after its
+// caption and described by its background picture.
 class FormView final : public QWidget {
   Q_OBJECT
 
@@ -22,6 +28,8 @@ class FormView final : public QWidget {
   [[nodiscard]] Window& window() const { return window_; }
   // The Qt widget standing for a button, option button or text box; nullptr for other kinds.
   [[nodiscard]] QWidget* nativeWidget(const Widget& widget) const;
+  // The screen readers' stand-in for a label or an image; nullptr for other kinds.
+  [[nodiscard]] QWidget* accessibleStandIn(const Widget& widget) const;
 
   // Puts the changes the model recorded since the last call on the screen.
   void applyChanges();
@@ -34,9 +42,10 @@ class FormView final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void createNativeWidgets();
+  void createChildWidgets();
   void applyFrame();
   void applyNative(const Widget& widget, QWidget& native);
+  void applyStandIn(const Widget& widget, QWidget& standIn);
   void repaintPainted(const Widget& widget);
   void syncFocus();
   void sendKey(const QKeyEvent& event);
@@ -46,6 +55,7 @@ class FormView final : public QWidget {
   // Children of this view, owned by Qt.
   std::unordered_map<const Widget*, QWidget*> natives_;
   std::unordered_map<const QObject*, Widget*> modelOf_;
+  std::unordered_map<const Widget*, QWidget*> standIns_;
   // Where each painted widget was last drawn, so a move repaints both places.
   std::unordered_map<const Widget*, QRect> paintedAreas_;
   // Set while model changes are being applied: focus moves Qt makes on its own meanwhile (a

@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "tests/support/session.h"
 
@@ -67,6 +70,35 @@ TEST(Artwork, EveryPictureOfEveryWindowExistsAtItsPixelSize) {
     if (name == "app/icon") continue;
     EXPECT_TRUE(used.contains(name)) << name << " is drawn but no window shows it";
   }
+}
+
+// What a screen reader says for a picture: something for each one, with the text the picture
+// carries among its words (a die face, a square's number), the same words for pictures of one
+// drawing that differ only in colour or in which way up they lie, and other words for other
+// text on the same drawing.
+TEST(Artwork, EveryPictureSaysWhatItShows) {
+  testing::Session session;
+  using Shown = std::pair<std::string_view, std::string_view>;  // drawing, and text or words
+  std::map<Shown, std::string_view> wordsFor;                   // by drawing and text
+  std::map<Shown, std::string_view> textFor;                    // by drawing and words
+  int pictures = 0;
+  for (const auto& window : session.program.windows()) {
+    for (const auto& widget : window->widgets()) {
+      const PictureAsset* asset = widget->picture().asset();
+      if (asset == nullptr) continue;
+      ++pictures;
+      const std::string_view words = asset->description;
+      EXPECT_FALSE(words.empty()) << asset->name;
+      EXPECT_NE(words.find(asset->text), std::string_view::npos) << asset->name << ": " << words;
+      const auto [byText, newText] =
+          wordsFor.emplace(Shown{asset->drawingName(), asset->text}, words);
+      EXPECT_EQ(byText->second, words) << asset->name << " shows what another picture shows";
+      const auto [byWords, newWords] =
+          textFor.emplace(Shown{asset->drawingName(), words}, asset->text);
+      EXPECT_EQ(byWords->second, asset->text) << asset->name << " says what another picture says";
+    }
+  }
+  EXPECT_GT(pictures, 0);
 }
 
 TEST(Artwork, TheWindowIconIs32By32) {
