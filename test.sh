@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs whatever is missing, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test.
+# UndefinedBehaviorSanitizer, and runs every test; the arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")"
+# shellcheck source=scripts/setup.sh
 source scripts/setup.sh
 ensure_dependencies
 export QT_QPA_PLATFORM=offscreen
+# Qt wants a private runtime folder, which a session without a desktop (as in CI) lacks.
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+[ -d "$XDG_RUNTIME_DIR" ] || mkdir -m 700 "$XDG_RUNTIME_DIR"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize
-ctest --preset sanitize -j 2 "$@"
+run_stage configure "Configuring the sanitizer build" cmake --preset sanitize
+run_stage build "Building the program and its tests" cmake --build --preset sanitize
+run_tests ctest --preset sanitize -j 2 "$@"

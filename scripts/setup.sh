@@ -1,6 +1,10 @@
-# Installs what building and testing the collection needs. Sourced by run.sh and test.sh.
+# shellcheck shell=bash
+# Installs what building and testing the collection needs, and runs each step of run.sh and
+# test.sh as one line on the terminal with its whole output in build/logs/. Sourced by both.
 
-REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev fonts-ipafont-gothic)
+REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
+  fonts-ipafont-gothic desktop-file-utils appstream)
+LOG_DIR=build/logs
 
 missing_packages() {
   local package
@@ -17,21 +21,84 @@ ensure_dependencies() {
     echo "  ${REQUIRED_PACKAGES[*]}" >&2
     exit 1
   fi
-  local missing
-  missing=$(missing_packages)
-  [ -z "$missing" ] && return 0
-  # shellcheck disable=SC2086
-  echo "Installing: " $missing
+  local missing=()
+  mapfile -t missing < <(missing_packages)
+  [ "${#missing[@]}" -eq 0 ] && return 0
   local sudo=()
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null 2>&1; then
-      echo "Missing packages and no sudo; as root, run: apt-get install" $missing >&2
+      echo "Missing packages and no sudo; as root, run: apt-get install ${missing[*]}" >&2
       exit 1
     fi
+    # Asks for the password here, before the output goes to the log.
+    sudo -v
     sudo=(sudo)
   fi
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -qq </dev/null
-  # shellcheck disable=SC2086
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing </dev/null
+  run_stage apt "Installing ${missing[*]}" \
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive sh -c \
+    'apt-get update -q && apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
+}
+
+# On a terminal, rewrites the line of the running stage with the latest "[done/total]" of
+# ninja or ctest; otherwise prints nothing until the stage ends.
+show_progress() {
+  local label=$1 line
+  if [ ! -t 1 ]; then
+    cat >/dev/null
+    return
+  fi
+  while IFS= read -r line; do
+    if [[ $line =~ ^\[([0-9]+/[0-9]+)\]|^\ *([0-9]+/[0-9]+)\ Test ]]; then
+      printf '\r%s ... [%s]' "$label" "${BASH_REMATCH[1]}${BASH_REMATCH[2]}"
+    fi
+  done
+}
+
+# Ends the line of a stage: "label ... done in 12 s", over the progress shown on a terminal.
+end_line() {
+  if [ -t 1 ]; then
+    printf '\r%s ... %s\033[K\n' "$1" "$2"
+  else
+    printf ' %s\n' "$2"
+  fi
+}
+
+# run_stage NAME LABEL COMMAND...: runs COMMAND with its output in build/logs/NAME.log. When it
+# fails, prints the end of the log and exits with status 1.
+run_stage() {
+  local name=$1 label=$2 start=$SECONDS
+  shift 2
+  local log="$LOG_DIR/$name.log"
+  mkdir -p "$LOG_DIR"
+  printf '%s ...' "$label"
+  if "$@" </dev/null 2>&1 | tee "$log" | show_progress "$label"; then
+    local result="done in $((SECONDS - start)) s" steps
+    steps=$(grep -c '^\[[1-9][0-9]*/[0-9]*\]' "$log" || true)
+    [ "$steps" -gt 0 ] && result+=", $steps steps"
+    end_line "$label" "$result"
+  else
+    end_line "$label" "failed"
+    echo "--- the last 80 lines of $log:"
+    tail -n 80 "$log"
+    echo "--- the whole output is in $log"
+    exit 1
+  fi
+}
+
+# run_tests COMMAND...: runs ctest like a stage, then shows its summary and the output of any
+# failing test (every line but those of the tests that passed). Exits with status 1 on failure.
+run_tests() {
+  local label="Testing" log="$LOG_DIR/test.log" start=$SECONDS status=0
+  mkdir -p "$LOG_DIR"
+  printf '%s ...' "$label"
+  "$@" </dev/null 2>&1 | tee "$log" | show_progress "$label" || status=$?
+  local result="done"
+  [ "$status" -eq 0 ] || result=failed
+  end_line "$label" "$result in $((SECONDS - start)) s"
+  grep -vE '^ *(Start +[0-9]+: |[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed +[0-9.]+ sec$)' "$log" |
+    cat -s || true
+  if [ "$status" -ne 0 ]; then
+    echo "--- the whole output is in $log"
+    exit 1
+  fi
 }
