@@ -1,9 +1,5 @@
 #include "app/qt/app_identity.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
-
 namespace fm::qt {
 
 QString applicationTitle() {
@@ -11,18 +7,9 @@ QString applicationTitle() {
 }
 
 QIcon applicationIcon() {
-  QSvgRenderer renderer(QStringLiteral(":/assets/app/icon.svg"));
-  QIcon icon;
-  if (!renderer.isValid()) return icon;
-  for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, side, side));
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+  // Qt's SVG icon engine draws the artwork at each size a window asks for, when it asks for it:
+  // starting the program or opening a window draws no icon up front.
+  return QIcon(QStringLiteral(":/assets/app/icon.svg"));
 }
 
 }  // namespace fm::qt

@@ -9,7 +9,7 @@ namespace fm::qt {
 // message box.
 QString applicationTitle();
 
-// The one 32×32 icon shared by every window, rendered from the artwork at the usual icon sizes.
+// The one 32×32 icon shared by every window, drawn from the artwork at whatever size is asked for.
 QIcon applicationIcon();
 
 }  // namespace fm::qt

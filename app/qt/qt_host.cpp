@@ -11,6 +11,24 @@
 #include "app/qt/app_identity.h"
 
 namespace fm::qt {
+namespace {
+
+// Sets a flag for as long as it lives, and puts back what it was, also when a handler throws.
+class Flag {
+ public:
+  Flag(bool& flag, bool value) : flag_(flag), before_(std::exchange(flag, value)) {}
+  Flag(const Flag&) = delete;
+  Flag& operator=(const Flag&) = delete;
+  Flag(Flag&&) = delete;
+  Flag& operator=(Flag&&) = delete;
+  ~Flag() { flag_ = before_; }
+
+ private:
+  bool& flag_;
+  bool before_;
+};
+
+}  // namespace
 
 QtHost::QtHost(Program& program, Clock clock) : program_(program), clock_(std::move(clock)) {
   elapsed_.start();
@@ -47,7 +65,9 @@ void QtHost::refresh() {
 }
 
 void QtHost::timersChanged() {
-  armTickTimer();
+  // A batch of ticks arms the platform timer once, when it is over: arming it again after
+  // every tick of a 1 ms timer costs more than the tick itself.
+  if (!delivering_) armTickTimer();
 }
 
 void QtHost::armTickTimer() {
@@ -66,7 +86,10 @@ void QtHost::armTickTimer() {
 void QtHost::deliverDueTicks() {
   // One moment for the whole batch: a handler that runs long cannot make the batch endless.
   const std::int64_t batchTime = now();
-  while (program_.deliverNextTick(batchTime)) {
+  {
+    const Flag delivering(delivering_, true);
+    while (program_.deliverNextTick(batchTime)) {
+    }
   }
   armTickTimer();
 }
@@ -82,7 +105,9 @@ void QtHost::messageBox(Window& owner, const std::string& text) {
   box->setStyleSheet(QStringLiteral("QLabel { min-width: 260px; }"));
   box->setWindowModality(Qt::ApplicationModal);
   // Other timers keep ticking while the box waits; the one whose handler raised it is held
-  // back by the model.
+  // back by the model. Inside the box's own loop every change of the timers arms the platform
+  // timer at once, also when the box was raised by a tick of a batch.
+  const Flag notDelivering(delivering_, false);
   armTickTimer();
   box->exec();
   // Anything may have happened meanwhile: the owner unloaded, other boxes come and gone.

@@ -56,6 +56,7 @@ class QtHost final : public Host {
   QTimer tickTimer_;
   PictureCache pictures_;
   std::unordered_map<const Window*, std::unique_ptr<FormView>> views_;
+  bool delivering_ = false;  // a batch of ticks is being delivered
 };
 
 }  // namespace fm::qt

@@ -1,0 +1,181 @@
+// CPU: the process's own CPU seconds per wall second in four states of the program, on the
+// real clock: only the menu open, the race window open, a race running, all four games
+// running at once. Each is measured on a fresh program and right after it its baseline: a bare
+// shown window for the menu, a bare 1 ms precise QTimer loop for the others (the race's finish
+// check alone would be one). The ratio is the median of the pairs' ratios.
+
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "bench/figures.h"
+#include "bench/qt_session.h"
+
+namespace bench {
+namespace {
+
+struct Load {
+  double cpuPerWall = 0;
+  std::int64_t timerEvents = 0;          // Qt timer deliveries in the process: its wake-ups
+  std::int64_t ticks = 0;                // of the program's timers
+  std::set<const QMetaObject*> wokenBy;  // the classes of the timer events' receivers
+};
+
+// Measures `ms` of the running event loop. Message boxes a game raises meanwhile are answered
+// at once, so that the loop runs on.
+Load measure(int ms, fm::Program* program = nullptr) {
+  Load load;
+  QEventLoop loop;
+  QTimer stop;
+  stop.setSingleShot(true);
+  stop.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&stop, &QTimer::timeout, &loop, &QEventLoop::quit);
+  app().onEvent = [&load, &stop](QObject* receiver, QEvent* event) {
+    if (event->type() == QEvent::Timer && receiver != &stop) {
+      ++load.timerEvents;
+      load.wokenBy.insert(receiver->metaObject());
+    }
+    if (event->type() == QEvent::Show) {
+      if (auto* box = qobject_cast<QMessageBox*>(receiver)) {
+        QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+      }
+    }
+  };
+  if (program != nullptr) program->onTick([&load](const fm::Widget&) { ++load.ticks; });
+  const std::int64_t cpu = cpuNs();
+  const std::int64_t wall = nowNs();
+  stop.start(ms);
+  loop.exec();
+  load.cpuPerWall = static_cast<double>(cpuNs() - cpu) / static_cast<double>(nowNs() - wall);
+  app().onEvent = {};
+  if (program != nullptr) program->onTick({});
+  return load;
+}
+
+constexpr int kSettleMs = 300;  // windows shown and painted before a span starts
+
+enum class State : std::uint8_t { menu, raceOpen, raceRunning, fourGames };
+
+// A fresh program brought to the state, then measured.
+Load measureState(State state, int spanMs) {
+  QtSession session;
+  runFor(kSettleMs);
+  if (state != State::menu) session.click("Form4", kOpenRace);
+  if (state == State::raceRunning || state == State::fourGames) {
+    session.click("Form1", "Command3");
+    runFor(3000);  // the countdown
+  }
+  if (state == State::fourGames) {
+    session.click("Form4", kOpenDuel);
+    session.click("Form4", kOpenJourney);
+    session.click("Form4", kOpenBoard);
+    session.click("Form3", "Command1", 0);  // "グー": the duel's steps begin
+    session.click("Form5", "Command1");     // "さいころ": the dice roll and she walks
+  }
+  runFor(kSettleMs);
+  return measure(spanMs, &session.program);
+}
+
+// The baselines: a bare shown window of the menu's size, and a bare 1 ms precise QTimer loop.
+Load measureBareWindow(int spanMs) {
+  QWidget window;
+  window.resize(349, 276);
+  window.show();
+  runFor(kSettleMs);
+  return measure(spanMs);
+}
+
+Load measureBareLoop(int spanMs) {
+  QTimer loop;
+  loop.setTimerType(Qt::PreciseTimer);
+  std::int64_t count = 0;
+  QObject::connect(&loop, &QTimer::timeout, &loop, [&count] { ++count; });
+  loop.start(1);
+  return measure(spanMs);
+}
+
+// Each state measured right before its baseline, so that both see the machine alike.
+struct Pairs {
+  std::vector<Load> state, baseline;
+  std::vector<double> ratios;  // of CPU, pair by pair
+};
+
+Json asJson(const std::vector<Load>& loads) {
+  return Json()
+      .add("cpu", medianOf(loads, [](const Load& l) { return l.cpuPerWall; }))
+      .add("timer_deliveries",
+           medianOf(loads, [](const Load& l) { return static_cast<double>(l.timerEvents); }))
+      .add("ticks", medianOf(loads, [](const Load& l) { return static_cast<double>(l.ticks); }));
+}
+
+// A state of the program beside the bare 1 ms loop: at most 1.2 times its CPU.
+void printAgainstLoop(const char* name, const Pairs& pairs, int spanMs) {
+  const double ratio = median(pairs.ratios);
+  print(Json()
+            .add("name", name)
+            .add("unit", "cpu s per wall s")
+            .add("span_ms", spanMs)
+            .add("value", asJson(pairs.state))
+            .add("baseline", asJson(pairs.baseline).add("what", "bare 1 ms precise QTimer loop"))
+            .add("ratio", ratio)
+            .add("target", "<= 1.2 x baseline")
+            .add("met", ratio <= 1.2));
+}
+
+}  // namespace
+
+void cpuLoad(const Options& options) {
+  const int spanMs = options.span(5000, 1000);
+  constexpr State kStates[] = {State::menu, State::raceOpen, State::raceRunning, State::fourGames};
+  std::array<Pairs, std::size(kStates)> pairs;
+  const auto of = [&pairs](State state) -> Pairs& {
+    return pairs.at(static_cast<std::size_t>(state));
+  };
+  for (int rep = 0; rep < options.repetitions; ++rep) {
+    note("cpu: repetition " + std::to_string(rep + 1));
+    for (const State state : kStates) {
+      Pairs& pair = of(state);
+      const Load& load = pair.state.emplace_back(measureState(state, spanMs));
+      const Load& base = pair.baseline.emplace_back(state == State::menu ? measureBareWindow(spanMs)
+                                                                         : measureBareLoop(spanMs));
+      pair.ratios.push_back(load.cpuPerWall / base.cpuPerWall);
+    }
+  }
+  const Pairs& menu = of(State::menu);
+  // No wake-up at all, in any repetition; what woke the menu up, if anything did.
+  std::int64_t deliveries = 0;
+  std::string wokenBy;
+  for (const Load& load : menu.state) {
+    deliveries += load.timerEvents + load.ticks;
+    for (const QMetaObject* receiver : load.wokenBy) {
+      if (!wokenBy.empty()) wokenBy += ' ';
+      wokenBy += receiver->className();
+    }
+  }
+  const auto cpu = [](const Load& l) { return l.cpuPerWall; };
+  print(Json()
+            .add("name", "cpu_menu_only")
+            .add("unit", "cpu s per wall s")
+            .add("span_ms", spanMs)
+            .add("value", asJson(menu.state))
+            .add("baseline", asJson(menu.baseline).add("what", "bare shown QWidget"))
+            .add("difference",
+                 Json().add("cpu", medianOf(menu.state, cpu) - medianOf(menu.baseline, cpu)))
+            .add("deliveries_in_all_repetitions", deliveries)
+            .add("woken_by", wokenBy)
+            .add("target", "no timer deliveries at all")
+            .add("met", deliveries == 0));
+  printAgainstLoop("cpu_race_window_open", of(State::raceOpen), spanMs);
+  printAgainstLoop("cpu_race_running", of(State::raceRunning), spanMs);
+  printAgainstLoop("cpu_four_games_running", of(State::fourGames), spanMs);
+}
+
+}  // namespace bench
