@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -44,7 +43,6 @@ TEST_P(MonkeySeeds, BreakNoRuleAndReachEveryEnding) {
     if (!lives.endings.contains(ending)) missing.insert(ending);
   }
   EXPECT_TRUE(missing.empty()) << "never reached: " << ::testing::PrintToString(missing);
-  for (const auto& [ending, times] : lives.endings) std::cout << ending << ": " << times << "\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(FixedSeeds, MonkeySeeds, ::testing::Range<std::uint64_t>(1, 9));

@@ -134,39 +134,6 @@ TEST_F(AccessibleNamesTest, OpeningWindowsReadAsThePlayerSeesThem) {
   }
 }
 
-// The duel the player loses with グー: each step of it as the screen reader has it.
-TEST_F(AccessibleNamesTest, TheDuelsCardsAndMarksAreNamedAsTheyTurn) {
-  struct Step {
-    std::int64_t at;  // ms after the press
-    const char* widget;
-    QString said;
-  };
-  const Step steps[] = {
-      {0, "Image4", QStringLiteral("伏せたカード")},
-      {0, "Image1", QStringLiteral("-")},
-      {2000, "Image1", QStringLiteral("伏せたカード")},
-      {6000, "Image6", QStringLiteral("OPEN")},
-      {6500, "Image4", QStringLiteral("グーのカード")},
-      {6500, "Image6", QStringLiteral("-")},
-      {9000, "Image1", QStringLiteral("パーのカード")},
-      {10000, "Image6", QStringLiteral("Lose...")},
-  };
-  program.random().queue(0.5F);  // a duel she loses
-  openGame("Command2");
-  clickOn(native("Form3", "Command1", 0));
-  std::int64_t elapsed = 0;
-  for (const Step& step : steps) {
-    advance(step.at - elapsed);
-    elapsed = step.at;
-    EXPECT_EQ(said("Form3", step.widget), step.said) << step.widget << " at " << step.at << " ms";
-  }
-  // What each side said, as the captions changed.
-  for (const char* line : {"Label1", "Label2"}) {
-    EXPECT_FALSE(widget("Form3", line).caption().empty()) << line;
-    EXPECT_EQ(said("Form3", line), toQString(widget("Form3", line).caption())) << line;
-  }
-}
-
 // Three dice thrown on the board: blank while they roll, then each face as it settles; the
 // distance caption counts down as she walks, and a background picture describes the window.
 TEST_F(AccessibleNamesTest, TheBoardsDiceAndDistanceAreNamedAsTheyChange) {
