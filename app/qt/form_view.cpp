@@ -52,6 +52,7 @@ class PaintedStandIn final : public QWidget {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
+    setUpdatesEnabled(false);
   }
 
   [[nodiscard]] QAccessible::Role role() const { return role_; }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QPointer>
 #include <algorithm>
 #include <chrono>
@@ -37,6 +38,10 @@ QtHost::QtHost(Program& program, Clock clock) : program_(program), clock_(std::m
   // the menu coming back.
   QApplication::setQuitOnLastWindowClosed(false);
   QCoreApplication::setQuitLockEnabled(false);
+  // Qt's shared pixmap cache, which the style fills with button faces, starts a housekeeping
+  // timer that wakes an idle menu 30 s later. The few native widgets here repaint seldom and
+  // cheaply without it, and the pictures have their own cache.
+  QPixmapCache::setCacheLimit(0);
   tickTimer_.setSingleShot(true);
   tickTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tickTimer_, &QTimer::timeout, &tickTimer_, [this] { deliverDueTicks(); });
