@@ -10,11 +10,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(realpath -m "${1:-$root/docs/screens}")
+shot=${MINIGAMES_SHOT:+$(realpath "$MINIGAMES_SHOT")}  # as the caller names it, before the cd
 cd "$root"
 # shellcheck source=scripts/setup.sh
 source scripts/setup.sh
 
-shot=${MINIGAMES_SHOT:-}
 if [ -z "$shot" ]; then
   ensure_dependencies
   run_stage configure "Configuring the release build" cmake --preset release
