@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(fm::qt::applicationTitle());
   // Lets the desktop match the windows with the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.sorune.minigames"));
-  QApplication::setWindowIcon(fm::qt::applicationIcon());
 
   fm::Program program;
   fm::addCollection(program);

@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "app/model/program.h"
-#include "app/qt/app_identity.h"
 #include "app/qt/form_painter.h"
 #include "app/qt/gothic_font.h"
 #include "app/qt/key_codes.h"
@@ -123,7 +122,6 @@ FormView::FormView(Window& window, PictureCache& pictures)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   setFont(gothicFont());
-  setWindowIcon(applicationIcon());
   setFixedSize(qRound(toPixels(window.clientWidth())), qRound(toPixels(window.clientHeight())));
   setWindowTitle(toQString(window.caption()));
   setAccessibleName(windowTitle());

@@ -42,6 +42,8 @@ QtHost::QtHost(Program& program, Clock clock) : program_(program), clock_(std::m
   // timer that wakes an idle menu 30 s later. The few native widgets here repaint seldom and
   // cheaply without it, and the pictures have their own cache.
   QPixmapCache::setCacheLimit(0);
+  // Every window shows the application's icon: its drawing is read once, here.
+  if (QGuiApplication::windowIcon().isNull()) QGuiApplication::setWindowIcon(applicationIcon());
   tickTimer_.setSingleShot(true);
   tickTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tickTimer_, &QTimer::timeout, &tickTimer_, [this] { deliverDueTicks(); });
