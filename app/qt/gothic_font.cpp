@@ -15,7 +15,7 @@ const QString& gothicFamily() {
   static const QString family = [] {
     for (const char* name :
          {"IPAPGothic", "Noto Sans CJK JP", "MS PGothic", "Hiragino Kaku Gothic ProN"}) {
-      const QString candidate = QString::fromLatin1(name);
+      QString candidate = QString::fromLatin1(name);
       if (QFontDatabase::hasFamily(candidate)) return candidate;
     }
     return QStringLiteral("IPAPGothic");  // none of them: whatever fontconfig substitutes
