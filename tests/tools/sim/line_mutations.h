@@ -15,8 +15,7 @@ namespace fm::testing {
 // What the runner must make of a generated line.
 enum class Expect {
   Refused,   // malformed: one error line, nothing else
-  Accepted,  // well formed: never refused for its form, though it may fail for the state it
-             // meets (a key to a window that is not loaded)
+  Accepted,  // well formed: never refused for its form (it may fail for the state it meets)
   Either,    // no claim beyond the one every line shares
 };
 
@@ -24,38 +23,33 @@ struct MutatedLine {
   std::string text;
   Expect expect = Expect::Accepted;
   std::string_view how;  // the mutation, for failure messages
-  // Lets an hour pass: slow wherever a game ticks every millisecond, so run where none does.
-  bool slow = false;
+  bool slow = false;     // lets an hour pass: run it where no game ticks every millisecond
 };
 
 // A seeded, repeatable stream of lines: valid lines of the protocol (the seeds) and mutations
 // of them whose outcome the protocol alone decides. In a seed, the first argument of click,
 // get, dump and key is a name (a window or an address); every other argument is a number of
-// the kind its command takes.
+// the kind its command takes; every word has two characters at least.
 class LineMutator {
  public:
-  static constexpr std::string_view kLongestWait = "3600000";
-
   LineMutator(std::span<const std::string> seeds, std::uint32_t seed) : random_(seed) {
-    for (const std::string& line : seeds) {
-      std::istringstream in(line);
-      Seed parsed;
-      for (std::string word; in >> word;) parsed.words.push_back(word);
-      const std::string& command = parsed.words[0];
-      parsed.named =
-          command == "click" || command == "get" || command == "dump" || command == "key";
-      (parsed.named ? named_ : numbered_).push_back(seeds_.size());
-      if (command == "key") numbered_.push_back(seeds_.size());
-      seeds_.push_back(parsed);
+    for (const std::string& text : seeds) {
+      const std::size_t line = seeds_.size();
+      const auto& words = seeds_.emplace_back(split(text));
+      const bool named =
+          words[0] == "click" || words[0] == "get" || words[0] == "dump" || words[0] == "key";
+      if (named) named_.push_back(line);
+      if (words.size() == 2 && words[0] != "rnd") single_.push_back(line);
+      for (std::size_t i = named ? 2 : 1; i < words.size(); ++i) numbers_.emplace_back(line, i);
     }
   }
 
-  // Every seed's name cut at every length, from none up to one character short. No name of
-  // the program is the start of another, so each cut is refused.
+  // Every seed's name cut at every length, from none up to one character short: no cut names
+  // what its command takes, so each is refused.
   [[nodiscard]] std::vector<MutatedLine> everyCut() const {
     std::vector<MutatedLine> lines;
     for (const std::size_t line : named_) {
-      const std::string_view name = seeds_[line].words[1];
+      const std::string& name = seeds_[line][1];
       for (std::size_t length = 0; length < name.size(); ++length) {
         lines.push_back({render(line, 1, name.substr(0, length)), Expect::Refused, "cut"});
       }
@@ -64,37 +58,23 @@ class LineMutator {
   }
 
   MutatedLine next() {
+    using Kind = MutatedLine (LineMutator::*)();
+    static constexpr Kind kKinds[] = {
+        &LineMutator::valid,        &LineMutator::numberAtLimit, &LineMutator::garbledName,
+        &LineMutator::strayBytes,   &LineMutator::otherBlanks,   &LineMutator::splitWord,
+        &LineMutator::longArgument, &LineMutator::manyArguments, &LineMutator::salad};
     // Long lines are costly to build and echo back: they come less often.
-    std::discrete_distribution<int> kind({3, 5, 3, 2, 2, 1, 1, 1, 2});
-    switch (kind(random_)) {
-      case 0:
-        return {render(pick(seeds_.size())), Expect::Accepted, "valid"};
-      case 1:
-        return numberAtLimit();
-      case 2:
-        return garbledName();
-      case 3:
-        return strayBytes();
-      case 4:
-        return otherBlanks();
-      case 5:
-        return splitWord();
-      case 6:
-        return longArgument();
-      case 7:
-        return manyArguments();
-      default:
-        return salad();
-    }
+    std::discrete_distribution<std::size_t> kind({3, 5, 3, 2, 2, 1, 1, 1, 2});
+    return (this->*kKinds[kind(random_)])();
   }
 
  private:
-  struct Seed {
-    std::vector<std::string> words;  // the command, then its arguments
-    bool named = false;              // words[1] is a name
-  };
-  static constexpr std::size_t kLongLine = 1 << 20;
-
+  static std::vector<std::string> split(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+  }
   std::size_t pick(std::size_t count) {
     return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_);
   }
@@ -102,60 +82,45 @@ class LineMutator {
   auto pickFrom(const Items& items) {
     return items[pick(std::size(items))];
   }
-
   // The seed with one word replaced when `position` names one.
   [[nodiscard]] std::string render(std::size_t line, std::size_t position = 0,
                                    std::string_view replacement = {}) const {
-    const auto& words = seeds_[line].words;
-    std::string text = words[0];
-    for (std::size_t i = 1; i < words.size(); ++i) {
+    std::string text = seeds_[line][0];
+    for (std::size_t i = 1; i < seeds_[line].size(); ++i) {
       text += ' ';
-      text += i == position ? replacement : std::string_view(words[i]);
+      text += i == position ? replacement : std::string_view(seeds_[line][i]);
     }
     return text;
   }
-  // A seed with a number, and the position of one of its numbers.
-  std::pair<std::size_t, std::size_t> pickNumber() {
-    const std::size_t line = pickFrom(numbered_);
-    const std::size_t first = seeds_[line].named ? 2 : 1;
-    return {line, first + pick(seeds_[line].words.size() - first)};
-  }
 
-  // Numbers at and just past the limits of each command.
+  MutatedLine valid() { return {render(pick(seeds_.size())), Expect::Accepted, "valid"}; }
+
+  // Numbers at and just past the limits of key codes, draws and milliseconds (wait and
+  // msgbox-delay): accepted, then refused.
   MutatedLine numberAtLimit() {
-    static constexpr std::string_view kWaits[] = {"0", "1", "250", kLongestWait};
-    static constexpr std::string_view kBadWaits[] = {
-        "3600001", "-1",  "99999999999", "1000000000000", "9223372036854775808",
-        "1e3",     "1.5", "+5",          "0x10",          "12x"};
-    static constexpr std::string_view kKeys[] = {"0", "13", "32", "39", "32767", "-32768"};
-    static constexpr std::string_view kBadKeys[] = {
-        "32768", "-32769", "65535", "99999999999999999999", "1.0", "x"};
-    static constexpr std::string_view kDraws[] = {"0",     "-0",    "0.5",    "0.99999994",
-                                                  "1e-45", "1e-46", "-1e-46", "1e-99999999999"};
-    static constexpr std::string_view kBadDraws[] = {"0.99999999", "1",    "1e39", "-1e39", "nan",
-                                                     "inf",        "-inf", "-0.1", "+0.5",  "0.5x"};
-    const auto [line, position] = pickNumber();
-    const std::string& command = seeds_[line].words[0];
+    static constexpr std::string_view kKeys[] = {"0 13 32 39 32767 -32768",
+                                                 "32768 -32769 65535 99999999999999999999 1.0 x"};
+    static constexpr std::string_view kDraws[] = {
+        "0 -0 0.5 0.99999994 1e-45 1e-46 -1e-46 1e-99999999999",
+        "0.99999999 1 1e39 -1e39 nan inf -inf -0.1 +0.5 0.5x"};
+    static constexpr std::string_view kMilliseconds[] = {
+        "0 1 250 3600000",
+        "3600001 -1 99999999999 1000000000000 9223372036854775808 1e3 1.5 +5 0x10 12x"};
+    const auto [line, position] = pickFrom(numbers_);
+    const std::string& command = seeds_[line][0];
+    const auto& limits = command == "key" ? kKeys : command == "rnd" ? kDraws : kMilliseconds;
     const bool accepted = pick(2) == 0;
-    std::string_view number;
-    if (command == "key") {
-      number = accepted ? pickFrom(kKeys) : pickFrom(kBadKeys);
-    } else if (command == "rnd") {
-      number = accepted ? pickFrom(kDraws) : pickFrom(kBadDraws);
-    } else {
-      number = accepted ? pickFrom(kWaits) : pickFrom(kBadWaits);
-    }
+    const std::string number = pickFrom(split(limits[accepted ? 0 : 1]));
     return {render(line, position, number), accepted ? Expect::Accepted : Expect::Refused,
-            "number at a limit", number == kLongestWait};
+            "number at a limit", number == "3600000"};
   }
 
   // Extra dots and parentheses anywhere, or a huge, negative or empty index.
   MutatedLine garbledName() {
-    static constexpr std::string_view kIndexes[] = {
-        "()", "(-1)", "(2147483647)", "(2147483648)", "(-2147483649)", "(99999999999)"};
     const std::size_t line = pickFrom(named_);
-    std::string name = seeds_[line].words[1];
-    const std::string_view index = pickFrom(kIndexes);
+    std::string name = seeds_[line][1];
+    const std::string index =
+        pickFrom(split("() (-1) (2147483647) (2147483648) (-2147483649) (99999999999)"));
     if (const auto open = name.find('('); open != std::string::npos && pick(2) == 0) {
       name.replace(open, name.find(')') - open + 1, index);
     } else if (pick(3) == 0) {
@@ -179,23 +144,16 @@ class LineMutator {
   MutatedLine otherBlanks() {
     static constexpr std::string_view kBlanks[] = {"\t", "  ", " \t ", "\t\t"};
     std::string text;
-    for (const std::string& word : seeds_[pick(seeds_.size())].words) {
-      text += pickFrom(kBlanks);
-      text += word;
+    for (const std::string& word : seeds_[pick(seeds_.size())]) {
+      text.append(pickFrom(kBlanks)).append(word);
     }
-    text += pick(2) == 0 ? "\r" : " \t\r";
-    return {text, Expect::Accepted, "other blanks"};
+    return {text + (pick(2) == 0 ? "\r" : " \t\r"), Expect::Accepted, "other blanks"};
   }
 
   // A CR or tab inside a word of a command that takes one argument makes two words of it.
   MutatedLine splitWord() {
-    std::size_t line = 0;
-    do {
-      line = pick(seeds_.size());
-    } while (seeds_[line].words.size() != 2 || seeds_[line].words[0] == "rnd");
-    std::vector<std::string> words = seeds_[line].words;
+    std::vector<std::string> words = seeds_[pickFrom(single_)];
     std::string& word = words[pick(2)];
-    if (word.size() < 2) return {render(line), Expect::Accepted, "valid"};
     word.insert(1 + pick(word.size() - 1), pick(2) == 0 ? "\r" : "\t");
     return {words[0] + ' ' + words[1], Expect::Refused, "split word"};
   }
@@ -203,16 +161,17 @@ class LineMutator {
   // A megabyte-long argument: a name with more letters, a number of nines, or a number with
   // leading zeros (still the same number).
   MutatedLine longArgument() {
+    constexpr std::size_t kLong = 1 << 20;
     if (pick(3) == 0) {
       const std::size_t line = pickFrom(named_);
-      return {render(line, 1, seeds_[line].words[1] + std::string(kLongLine, 'A')), Expect::Refused,
+      return {render(line, 1, seeds_[line][1] + std::string(kLong, 'A')), Expect::Refused,
               "long name"};
     }
-    const auto [line, position] = pickNumber();
+    const auto [line, position] = pickFrom(numbers_);
     if (pick(2) == 0) {
-      return {render(line, position, std::string(kLongLine, '9')), Expect::Refused, "long number"};
+      return {render(line, position, std::string(kLong, '9')), Expect::Refused, "long number"};
     }
-    return {render(line, position, std::string(kLongLine, '0') + seeds_[line].words[position]),
+    return {render(line, position, std::string(kLong, '0') + seeds_[line][position]),
             Expect::Accepted, "leading zeros"};
   }
 
@@ -244,10 +203,11 @@ class LineMutator {
     return {text, Expect::Either, "salad"};
   }
 
-  std::vector<Seed> seeds_;
   std::mt19937 random_;
-  std::vector<std::size_t> named_;     // seeds with a name
-  std::vector<std::size_t> numbered_;  // seeds with a number
+  std::vector<std::vector<std::string>> seeds_;  // the command, then its arguments
+  std::vector<std::size_t> named_;               // seeds with a name
+  std::vector<std::size_t> single_;              // seeds of a command that takes one argument
+  std::vector<std::pair<std::size_t, std::size_t>> numbers_;  // each number's seed and word
 };
 
 }  // namespace fm::testing

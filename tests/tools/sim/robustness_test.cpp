@@ -1,57 +1,33 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
-#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "tests/support/test_windows.h"
 #include "tests/tools/sim/line_mutations.h"
 #include "tests/tools/sim/scenario.h"
-#include "tests/support/test_windows.h"
-#include "tools/sim/command_line.h"
 #include "tools/sim/dump.h"
 
 namespace fm::testing {
 namespace {
 
-// Cuts short a line that should answer at once but lets virtual time pass (a wait meant to be
-// refused, which could otherwise tick for hours): armed around such a line, its 1 ms timer falls
-// due at the first virtual millisecond and its handler throws, which ends the wait.
-class Watchdog final : public Window {
- public:
-  explicit Watchdog(Program& program) : Window(program, {"Watchdog", "", 1500, 1500}, layout()) {}
-  void arm(bool armed) { widget("Timer1").setEnabled(armed); }
-  bool fired = false;
-
- private:
-  static std::span<const LayoutRow> layout() {
-    // clang-format off
-    static const LayoutRow rows[] = {
-        {"Timer1", WidgetKind::Timer, -1, {}, {.enabled = false, .interval = 1},
-         on(&Watchdog::Timer1_Timer)},
-    };
-    // clang-format on
-    return rows;
-  }
-  void Timer1_Timer() {
-    fired = true;
-    throw std::runtime_error("time passed");
-  }
-};
-
 // The real collection with the test windows shown beside the menu, so that every address of
-// the seeds below is live, and a hidden watchdog.
+// the seeds below is live, and a hidden watchdog: armed around a line that must answer at
+// once, its 1 ms timer falls due at the first virtual millisecond and throws, which cuts short
+// a wait meant to be refused that could otherwise tick for hours.
 void addEverything(Program& program) {
   addCollection(program);
   addShapesAndBoxes(program);
   program.window("Shapes").Show();
   program.window("Boxes").Show();
-  program.add<Watchdog>().Load();
+  auto& watchdog = program.add<HookWindow>("Watchdog");
+  watchdog.onTimerC = [] { throw std::runtime_error("watchdog: time passed"); };
+  watchdog.Load();
 }
 
 // Valid lines on the collection and the test windows. Waits stay short: a running game may
@@ -76,25 +52,15 @@ const std::vector<std::string>& seedLines() {
   return seeds;
 }
 
-// Everything a refused line must leave as it was.
-struct State {
-  std::vector<std::string> dumps;
-  std::int64_t now = 0;
-  std::size_t boxes = 0;
-  std::vector<float> nextDraws;
-  bool operator==(const State&) const = default;
-};
-
-// `draws` must exceed the number of values queued for Rnd, so that one more shows.
-State stateOf(Scenario& scenario, std::size_t draws) {
-  State state;
-  state.now = scenario.host.now();
-  state.boxes = scenario.host.messageBoxes().size();
-  for (const auto& window : scenario.program.windows()) {
-    state.dumps.push_back(sim::dumpWindow(*window));
-  }
+// Everything a refused line must leave as it was: the clock, the boxes raised and every window
+// as text, and the next draws (one past those queued, so that one more queued shows).
+using State = std::pair<std::string, std::vector<float>>;
+State stateOf(Scenario& scenario) {
+  const HeadlessHost& host = scenario.host;
+  State state{std::to_string(host.now()) + ' ' + std::to_string(host.messageBoxes().size()), {}};
+  for (const auto& window : scenario.program.windows()) state.first += sim::dumpWindow(*window);
   RandomSource random = scenario.program.random();  // a copy: the program draws nothing
-  for (std::size_t i = 0; i < draws; ++i) state.nextDraws.push_back(random.Rnd());
+  for (std::size_t i = random.queued() + 1; i > 0; --i) state.second.push_back(random.Rnd());
   return state;
 }
 
@@ -105,89 +71,32 @@ std::string shown(const MutatedLine& line) {
   return text + (line.text.size() > 60 ? "...\"" : "\"");
 }
 
-bool isRefusalOfItsForm(const std::string& line) {
-  for (const std::string_view start :
-       {"error: bad number", "error: bad address", "error: unknown command",
-        "error: wrong number of arguments"}) {
-    if (line.starts_with(start)) return true;
+// What every line owes: one that fails prints one error line and nothing else, at once (with
+// the watchdog armed, if any, when it is meant to be refused), and changes nothing; a malformed
+// line fails; a well-formed one is never refused for its form.
+void check(Scenario& scenario, HookWindow* watchdog, const MutatedLine& line) {
+  const State before = stateOf(scenario);
+  scenario.out.str({});
+  const bool bounded = watchdog != nullptr && line.expect == Expect::Refused;
+  if (bounded) watchdog->TimerC.setEnabled(true);
+  bool succeeded = false;
+  ASSERT_NO_THROW(succeeded = scenario.runner.execute(line.text)) << shown(line);
+  if (bounded) watchdog->TimerC.setEnabled(false);
+  const std::string out = scenario.out.str();
+  ASSERT_EQ(out.find("watchdog"), std::string::npos) << shown(line) << " let time pass";
+  if (succeeded) {
+    EXPECT_NE(line.expect, Expect::Refused) << shown(line) << " was accepted";
+    EXPECT_EQ(out.find("error: "), std::string::npos) << shown(line) << " -> " << out;
+    return;
   }
-  return false;
+  ASSERT_EQ(std::ranges::count(out, '\n'), 1) << shown(line) << " -> " << out.substr(0, 200);
+  for (const std::string_view form : {"error: bad number", "error: bad address",
+                                      "error: unknown command", "error: wrong number of"}) {
+    EXPECT_FALSE(line.expect == Expect::Accepted && out.starts_with(form))
+        << shown(line) << " -> " << out;
+  }
+  EXPECT_TRUE(stateOf(scenario) == before) << shown(line) << " changed the state";
 }
-
-// Runs lines on one scenario and checks what every line owes: a line that fails prints one
-// error line and nothing else, at once, and changes nothing; a malformed line fails; a
-// well-formed one is never refused for its form.
-class Checker {
- public:
-  Checker(Scenario& scenario, Watchdog* watchdog)
-      : scenario_(scenario), watchdog_(watchdog), state_(stateOf(scenario, 1)) {}
-  Checker(const Checker&) = delete;
-  Checker& operator=(const Checker&) = delete;
-  Checker(Checker&&) = delete;
-  Checker& operator=(Checker&&) = delete;
-  ~Checker() {
-    if (!::testing::Test::HasFatalFailure()) settle();
-  }
-
-  void run(const MutatedLine& line) {
-    // Reading the state back is slow (a dump of every window): a run of refused lines, which
-    // must all leave it as it was, is compared once, before a line that may change it.
-    if (changed_ || line.expect != Expect::Refused) settle();
-    scenario_.out.str({});
-    const bool bounded = watchdog_ != nullptr && line.expect == Expect::Refused;
-    if (bounded) watchdog_->arm(true);
-    bool succeeded = false;
-    ASSERT_NO_THROW(succeeded = scenario_.runner.execute(line.text)) << shown(line);
-    if (bounded) watchdog_->arm(false);
-    ASSERT_FALSE(bounded && watchdog_->fired) << shown(line) << " let time pass";
-    std::vector<std::string> printed;
-    std::istringstream out(scenario_.out.str());
-    for (std::string text; std::getline(out, text);) printed.push_back(text);
-    const bool failed = std::any_of(printed.begin(), printed.end(),
-                                    [](const auto& text) { return text.starts_with("error: "); });
-    EXPECT_EQ(succeeded, !failed) << shown(line);
-    if (line.expect == Expect::Refused) {
-      EXPECT_TRUE(failed) << shown(line) << " was accepted";
-    }
-    if (!failed) {
-      changed_ = true;
-      if (const auto split = sim::splitCommandLine(line.text); split && split->command == "rnd") {
-        queuedAtMost_ += split->arguments.size();
-      }
-      return;
-    }
-    EXPECT_EQ(printed.size(), 1U) << shown(line) << " -> " << printed.front().substr(0, 200);
-    if (line.expect == Expect::Accepted) {
-      EXPECT_FALSE(isRefusalOfItsForm(printed.front())) << shown(line) << " -> " << printed.front();
-    }
-    if (unchecked_.empty()) unchecked_ = shown(line);
-  }
-
- private:
-  void settle() {
-    State now = stateOf(scenario_, queuedAtMost_ + 1);
-    if (!unchecked_.empty()) {
-      EXPECT_TRUE(now == state_) << "the refused lines from " << unchecked_
-                                 << " on changed the state";
-    }
-    state_ = std::move(now);
-    changed_ = false;
-    unchecked_.clear();
-    // Long queues make the state slow to read: start the draws afresh between lines.
-    if (queuedAtMost_ > 100) {
-      scenario_.program.random() = RandomSource();
-      queuedAtMost_ = 0;
-      state_ = stateOf(scenario_, 1);
-    }
-  }
-
-  Scenario& scenario_;
-  Watchdog* watchdog_;  // null where no refused line runs
-  State state_;
-  std::size_t queuedAtMost_ = 0;  // values queued for Rnd since it started afresh
-  bool changed_ = false;          // a line succeeded since the state was read
-  std::string unchecked_;         // the first line that failed since then
-};
 
 TEST(SimRobustness, MalformedLinesAreRefusedAtOnceAndChangeNothing) {
   LineMutator mutator(seedLines(), 20241225U);
@@ -195,21 +104,14 @@ TEST(SimRobustness, MalformedLinesAreRefusedAtOnceAndChangeNothing) {
   for (int i = 0; i < 1000; ++i) lines.push_back(mutator.next());
 
   std::optional<Scenario> scenario;
-  std::optional<Checker> checker;
-  // Lines that let an hour pass run on a collection whose menu alone is open: no timer runs.
-  Scenario idle;
-  Checker idleChecker(idle, nullptr);
+  Scenario idle;  // for lines that let an hour pass: only the menu is open, no timer runs
   for (const MutatedLine& line : lines) {
     // Stray words may close every window: start again then.
-    if (!scenario || scenario->program.ended()) {
-      checker.reset();
-      scenario.emplace(addEverything, "Form4");
-      checker.emplace(*scenario, &dynamic_cast<Watchdog&>(scenario->program.window("Watchdog")));
-    }
-    (line.slow ? idleChecker : *checker).run(line);
+    if (!scenario || scenario->program.ended()) scenario.emplace(addEverything, "Form4");
+    auto& watchdog = dynamic_cast<HookWindow&>(scenario->program.window("Watchdog"));
+    check(line.slow ? idle : *scenario, line.slow ? nullptr : &watchdog, line);
     if (::testing::Test::HasFatalFailure()) return;
   }
-  checker.reset();
   // Whatever happened, the runner still answers.
   EXPECT_EQ(scenario->run("echo alive").back(), "alive");
 }
