@@ -12,23 +12,22 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/qt_test_support.h"
 
 namespace fm::testing {
 
-// The collection on the Qt host, played by scripted players on virtual time that moves through
-// Qt's own event loop. The games' own timelines (15 to 50 s) are far longer than a test may wait
-// on the real clock, so whenever the loop comes round (the test's, or the nested loop of a
-// message box) with no tick due, the players take a turn; then the clock jumps to the next due
-// tick and the host's platform timer delivers it. Every tick, box and re-entry so takes the path
-// it takes in the real program, at exact virtual times, however slowly the build runs.
+// The collection on the Qt host, played by scripted players on virtual time moved on through
+// Qt's own event loop: whenever the loop (the test's, or a box's nested one) comes round with no
+// tick due, the players take a turn, then the clock jumps to the next due tick and the host's
+// platform timer delivers it. Ticks, boxes and re-entries so take the program's own paths at
+// exact virtual times, however slowly the build runs.
 class ScriptedRun : public QtCollectionTest {
  public:
-  // Takes its turn; true if it made a move, so that it may make another at the same moment.
+  // Takes its turn; true if it moved, so that it may move again at the same moment.
   using Player = std::function<bool()>;
 
   ScriptedRun() {
@@ -40,142 +39,111 @@ class ScriptedRun : public QtCollectionTest {
     QtCollectionTest::TearDown();
   }
 
-  // Every draw of Rnd from now on returns `value`, whichever window draws it.
-  void drawAlways(float value) {
-    for (int draw = 0; draw < 5000; ++draw) program.random().queue(value);
-  }
-
-  // Plays until nothing is left to happen (no timer, no box, no move) or `limit` virtual ms
-  // have passed; true if the collection came to rest. Gives up after 10 s of wall time.
+  // Plays until nothing is left to happen (no timer, box or move), true, or until `limit`
+  // virtual ms have passed, false. Gives up after 10 s of wall time.
   bool play(std::int64_t limit) {
     limit_ = clock + limit;
-    rested_ = finished_ = false;
     wall_.start();
-    QEventLoop loop;
-    loop_ = &loop;
     pump_.start();
-    loop.exec();
+    loop_.exec();
     pump_.stop();
-    watch();
     return rested_;
   }
 
-  // What became of a game window, one opening after the other ("; "): the verdicts it showed,
-  // then "back after N ms" when it handed back to the menu by itself N ms after its last
-  // verdict (" while a box waits" if one did), "closed" when it was closed, "stays" while it is
-  // still open. For the menu, its comings and goings: "closed", "back with Form1".
+  // What became of a game window, opening after opening ("; "): the verdicts it showed, then
+  // "back after N ms" if it handed back to the menu by itself N ms after its last verdict
+  // (" while a box waits" if one did), "closed" if it was closed, "stays" while it is open.
+  // For the menu, its comings and goings: "closed", "back with Form1".
   std::string story(const std::string& window) {
     watch();
-    std::string told = stories_[window].told;
-    if (window != "Form4" && program.window(window).loaded()) {
-      return told + said(stories_[window].verdicts) + "stays";
-    }
-    return told.empty() ? told : told.substr(0, told.size() - 2);
+    const std::string& told = stories_[window].told;
+    if (window != "Form4" && program.window(window).loaded()) return told + "stays";
+    return told.empty() ? "" : told.substr(0, told.size() - 2);  // without the last "; "
   }
 
   // Closes a window as its close box does.
   void closeWindow(const std::string& window) {
-    closedByPlayer_.insert(window);
+    stories_[window].closed = true;
     view(window).windowHandle()->close();
   }
 
-  // --- scripted players, each opening its game from the menu ---
+  // --- scripted players, each opening its game from the menu on its first turn ---
   // The fastest pace and Start, then, if it strokes, a perfect stroke at each end of the bar.
   Player racer(bool strokes) {
     return [this, strokes, opened = false]() mutable {
-      if (!opened) return opened = openFromMenu("Command1");
+      if (!opened) return opened = press("Form4", "Command1");
+      // The paces go with Start.
+      if (press("Form1", "Option1", 0)) return press("Form1", "Command3");
       const Window& race = program.window("Form1");
-      if (!race.visible()) return false;
-      if (race.widget("Command3").enabled()) {
-        clickOn(native("Form1", "Option1", 0));
-        clickOn(native("Form1", "Command3"));
-        return true;
-      }
-      if (!strokes || race.variables().read("armed", std::nullopt) != "1") return false;
       const float marker = race.widget("Image5").left();
-      if (marker != 4680 && marker != 1800) return false;
-      key(view("Form1"), marker == 4680 ? Qt::Key_Right : Qt::Key_Left);
-      return true;
+      return strokes && (marker == 4680 || marker == 1800) &&
+             race.variables().read("armed", std::nullopt) == "1" &&
+             type("Form1", marker == 4680 ? Qt::Key_Right : Qt::Key_Left);
     };
   }
   // Passes the feed with "１", "２", "３" whenever the buttons light up, if it passes at all.
   Player traveller(bool passes) {
     return [this, passes, opened = false]() mutable {
-      if (!opened) return opened = openFromMenu("Command3");
-      const Widget& first = program.window("Form2").widget("Command1");
-      if (!passes || !program.window("Form2").visible() || !first.visible() || !first.enabled()) {
-        return false;
-      }
-      for (const char* button : {"Command1", "Command2", "Command3"}) {
-        clickOn(native("Form2", button));
-      }
-      return true;
+      if (!opened) return opened = press("Form4", "Command3");
+      // The three buttons light up and go out together.
+      return passes && press("Form2", "Command1") && press("Form2", "Command2") &&
+             press("Form2", "Command3");
     };
   }
   // Space on "グー", which holds the focus, and "チョキ" when the rematch offers it.
   Player dueller() {
     return [this, opened = false]() mutable {
-      if (!opened) return opened = openFromMenu("Command2");
-      const Window& duel = program.window("Form3");
-      if (!duel.visible()) return false;
-      if (duel.widget("Command1", 0).visible()) {
-        key(view("Form3"), Qt::Key_Space);
-        return true;
-      }
-      if (!duel.widget("Command2").visible()) return false;
-      clickOn(native("Form3", "Command2"));
-      return true;
+      if (!opened) return opened = press("Form4", "Command2");
+      const bool choosing = program.window("Form3").widget("Command1", 0).visible();
+      return choosing ? type("Form3", Qt::Key_Space) : press("Form3", "Command2");
     };
   }
   // Opens the board once per letter of `plan`: 't' throws the dice until the game is over, 'r'
   // tries the rescue at once.
   Player rescuer(std::string plan) {
     return [this, plan = std::move(plan), openings = std::size_t{0}]() mutable {
-      const Window& board = program.window("Form5");
-      if (!board.loaded()) {
-        if (openings == plan.size() || !openFromMenu("Command4")) return false;
-        ++openings;
-        return true;
+      if (program.window("Form5").loaded()) {
+        return press("Form5", plan[openings - 1] == 't' ? "Command1" : "Command2");
       }
-      const char* button = plan[openings - 1] == 't' ? "Command1" : "Command2";
-      const Widget& pressed = board.widget(button);
-      if (!board.visible() || !pressed.visible() || !pressed.enabled()) return false;
-      clickOn(native("Form5", button));
+      if (openings == plan.size() || !press("Form4", "Command4")) return false;
+      ++openings;
       return true;
     };
   }
   // Closes the menu on its second turn, once the games its fellow players open are open.
   Player menuCloser() {
     return [this, turns = 0]() mutable {
-      if (++turns != 2) return false;
-      closeWindow("Form4");
-      return true;
+      if (++turns == 2) closeWindow("Form4");
+      return turns == 2;
     };
   }
 
-  std::vector<Player> players;              // each takes its turn in this order
-  std::int64_t boxHold = 0;                 // how long each box stays open before OK, in virtual ms
-  std::function<void(QMessageBox&)> onBox;  // a look at each box as it opens
+  std::vector<Player> players;  // each takes its turn in this order
+  std::int64_t boxHold = 0;     // how long each box stays open before OK, in virtual ms
+  int closeBoardAtBox = 0;      // the board is closed while this box is open
   QStringList boxTexts;
 
  private:
   struct Story {
-    std::string told;
-    std::vector<std::string> verdicts;
+    std::string told;  // each verdict ends ", ", each opening "; "
     std::int64_t verdictAt = 0;
     bool loaded = false;
+    bool closed = false;  // by a player
   };
 
-  bool openFromMenu(const char* button) {
-    if (!program.window("Form4").visible()) return false;
-    clickOn(native("Form4", button));
+  // A click a player can make: a shown and enabled button of a shown window.
+  bool press(const char* window, const char* button, int index = -1) {
+    const Window& form = program.window(window);
+    const Widget& pressed = form.widget(button, index);
+    if (!form.visible() || !pressed.visible() || !pressed.enabled()) return false;
+    clickOn(native(window, button, index));
     return true;
   }
-
-  static std::string said(const std::vector<std::string>& verdicts) {
-    std::string text;
-    for (const std::string& verdict : verdicts) text += verdict + ", ";
-    return text;
+  // A key pressed in a shown window.
+  bool type(const char* window, Qt::Key code) {
+    if (!program.window(window).visible()) return false;
+    key(view(window), code);
+    return true;
   }
 
   // The outcome a game window shows the player, empty while it shows none.
@@ -199,24 +167,22 @@ class ScriptedRun : public QtCollectionTest {
     const bool menuShown = program.window("Form4").visible();
     std::string handedBack;
     for (const auto& owned : program.windows()) {
-      const std::string name(owned->name());
-      if (name == "Form4") continue;
-      Story& story = stories_[name];
-      if (owned->loaded()) {
-        const std::string verdict = verdictOf(*owned);
-        if (!verdict.empty() && (story.verdicts.empty() || story.verdicts.back() != verdict)) {
-          story.verdicts.push_back(verdict);
-          story.verdictAt = clock;
-        }
-      } else if (story.loaded) {
-        const bool closed = closedByPlayer_.erase(name) > 0;
-        const bool back = !story.verdicts.empty() && menuShown && !closed;
-        std::string fate = "closed";
-        if (back) fate = "back after " + std::to_string(clock - story.verdictAt) + " ms";
-        if (back && boxUp()) fate += " while a box waits";
-        story.told += said(story.verdicts) + fate + "; ";
-        if (back) handedBack = name;
-        story.verdicts.clear();
+      if (owned->name() == "Form4") continue;
+      Story& story = stories_[std::string(owned->name())];
+      // No verdict ends another, so a story ending with this one has already told it.
+      const std::string verdict = owned->loaded() ? verdictOf(*owned) : "";
+      if (!verdict.empty() && !story.told.ends_with(verdict + ", ")) {
+        story.told += verdict + ", ";
+        story.verdictAt = clock;
+      }
+      if (story.loaded && !owned->loaded()) {
+        const bool closed = std::exchange(story.closed, false);
+        const bool back = menuShown && !closed && story.told.ends_with(", ");
+        const bool boxUp = QApplication::activeModalWidget() != nullptr || !box_.isNull();
+        if (back) handedBack = owned->name();
+        story.told += back ? "back after " + std::to_string(clock - story.verdictAt) + " ms" +
+                                 (boxUp ? " while a box waits; " : "; ")
+                           : "closed; ";
       }
       story.loaded = owned->loaded();
     }
@@ -226,90 +192,73 @@ class ScriptedRun : public QtCollectionTest {
     }
   }
 
-  // A box is on screen, or answered and not yet deleted by the host.
-  bool boxUp() const { return QApplication::activeModalWidget() != nullptr || !box_.isNull(); }
-
-  void finish() {
-    finished_ = true;
-    loop_->quit();
+  void finish(bool rested) {
+    rested_ = rested;
+    loop_.quit();
   }
 
   // One look round the event loop: ticks first, then the open box, the players, and the clock.
   void step() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (finished_) {
+    if (!loop_.isRunning()) {  // played out: the boxes still open end their nested loops
       if (box != nullptr) box->done(0);
       return;
     }
     if (wall_.elapsed() > 10000) {
       ADD_FAILURE() << "still playing at " << clock << " ms after 10 s of wall time";
-      finish();
-      return;
+      return finish(false);
     }
-    // A turn waiting to begin or under way, or a box answered but not yet deleted: its own time
-    // comes.
-    if (turnPosted_ || (box == nullptr && (turns_ > 0 || !box_.isNull()))) return;
+    // A turn posted or under way, a box answered and not yet deleted, or a tick due (the
+    // platform timer delivers it): its own time comes.
     const auto due = program.nextDue();
-    if (due && *due <= clock) return;  // the platform timer delivers it
+    if ((box == nullptr && (turns_ > 0 || !box_.isNull())) || (due && *due <= clock)) return;
     watch();
     if (box != nullptr && box != box_) {
       box_ = box;
-      boxOpenedAt_ = clock;
+      boxDue_ = clock + boxHold;
       boxTexts << box->text();
-      if (onBox) onBox(*box);
-      return;
-    }
-    if (box != nullptr && clock >= boxOpenedAt_ + boxHold) {
+      if (boxTexts.size() == closeBoardAtBox) {
+        closeWindow("Form5");
+        EXPECT_FALSE(box->isVisible()) << "the box goes with its window";
+      }
+    } else if (box != nullptr && clock >= boxDue_) {
       clickOn(*box->button(QMessageBox::Ok));
-      return;
-    }
-    if (box == nullptr && (playedAt_ != clock || moved_)) {
+    } else if (box == nullptr && playedAt_ != clock) {
       playedAt_ = clock;
-      turnPosted_ = true;
-      // A player's click may open a box whose nested loop must see this pump run on.
+      ++turns_;
+      // Queued: a move may open a box whose nested loop must see this pump run on.
       QMetaObject::invokeMethod(
           &pump_, [this] { turn(); }, Qt::QueuedConnection);
-      return;
+    } else {
+      std::optional<std::int64_t> next = due;
+      if (box != nullptr && (!next || boxDue_ < *next)) next = boxDue_;
+      if (!next || *next > limit_) return finish(!next);
+      clock = *next;
+      // The time the platform timer waits for has come; a timer never armed stays silent.
+      if (host.tickTimerArmed()) host.timersChanged();
     }
-    std::optional<std::int64_t> next = due;
-    if (box != nullptr && (!next || boxOpenedAt_ + boxHold < *next)) next = boxOpenedAt_ + boxHold;
-    if (!next || *next > limit_) {
-      rested_ = !next;
-      finish();
-      return;
-    }
-    clock = *next;
-    // The time the platform timer was waiting for has come; a timer the host never armed stays
-    // silent, as it would in the program.
-    if (host.tickTimerArmed()) host.timersChanged();
   }
 
+  // Each move returns once any box it opened is gone.
   void turn() {
-    turnPosted_ = false;
-    ++turns_;
-    moved_ = false;
-    // Each move returns once any box it opened is gone.
+    bool moved = false;
     for (const Player& player : players) {
-      if (program.ended()) break;
-      moved_ = player() || moved_;
+      if (!program.ended()) moved = player() || moved;
     }
+    if (moved) playedAt_.reset();  // another turn at the same moment
     --turns_;
   }
 
   QTimer pump_;
-  QEventLoop* loop_ = nullptr;
+  QEventLoop loop_;
   QElapsedTimer wall_;
   std::int64_t limit_ = 0;
   bool rested_ = false;
-  bool finished_ = false;
-  bool turnPosted_ = false;
-  int turns_ = 0;  // under way, perhaps waiting in a box one of its moves opened
+  int turns_ = 0;  // posted or under way, perhaps waiting in a box one of its moves opened
   std::optional<std::int64_t> playedAt_;
-  bool moved_ = false;  // in the last turn
   QPointer<QMessageBox> box_;
-  std::int64_t boxOpenedAt_ = 0;
+  std::int64_t boxDue_ = 0;  // when the open box is answered
   std::map<std::string, Story> stories_;
-  std::set<std::string> closedByPlayer_;
   bool menuShown_ = true;
   QtWarnings warnings_;
 };
