@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <variant>
 
@@ -48,18 +50,15 @@ TEST(MonkeyRules, EachRuleCatchesTheStateItForbids) {
        [](Session& s) { s.widget("Form1", "Image5").setLeft(4760); }},
       {"the race shows both WIN! and Lose..",
        [](Session& s) {
-         s.widget("Form1", "Image7").setVisible(true);
-         s.widget("Form1", "Image8").setVisible(true);
+         for (const char* sign : {"Image7", "Image8"}) s.widget("Form1", sign).setVisible(true);
        }},
       {"the journey's feed is shown at neither",
        [](Session& s) {
-         s.widget("Form2", "Image6").setVisible(false);
-         s.widget("Form2", "Image7").setVisible(false);
+         for (const char* feed : {"Image6", "Image7"}) s.widget("Form2", feed).setVisible(false);
        }},
       {"the duel has 2 step timers enabled",
        [](Session& s) {
-         s.widget("Form3", "Timer1").setEnabled(true);
-         s.widget("Form3", "Timer19").setEnabled(true);
+         for (const char* timer : {"Timer1", "Timer19"}) s.widget("Form3", timer).setEnabled(true);
        }},
       {"track square 3 shows rescue/marker2 at distance 100",
        [](Session& s) {
@@ -90,16 +89,16 @@ TEST(MonkeyRules, TicksAndFreshWindows) {
   openEveryGame(session);
   const sim::Invariants rules(session.program);
   Window& race = session.form("Form1");
+  Widget& hantei = race.widget("hantei");
   EXPECT_EQ(rules.checkFreshLoad(session.form("Form3")), std::nullopt);
   EXPECT_NE(rules.checkFreshLoad(race), std::nullopt) << "the race is under way";
-  EXPECT_EQ(rules.checkTick(race.widget("hantei")), std::nullopt);
+  EXPECT_EQ(rules.checkTick(hantei), std::nullopt);
 
-  race.widget("hantei").timerState().running = true;
-  EXPECT_EQ(rules.checkTick(race.widget("hantei")),
-            "a tick of Form1.hantei while its last one runs");
-  race.widget("hantei").timerState().running = false;
+  hantei.timerState().running = true;
+  EXPECT_EQ(rules.checkTick(hantei), "a tick of Form1.hantei while its last one runs");
+  hantei.timerState().running = false;
   session.close("Form1");
-  EXPECT_EQ(rules.checkTick(race.widget("hantei")), "a tick of Form1.hantei in an unloaded window");
+  EXPECT_EQ(rules.checkTick(hantei), "a tick of Form1.hantei in an unloaded window");
 
   session.click("Form4", "Command1");
   EXPECT_EQ(rules.checkFreshLoad(race), std::nullopt) << "opened again, as laid out";

@@ -6,9 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/collection.h"
-#include "app/headless/headless_host.h"
-#include "app/model/program.h"
+#include "tests/support/session.h"
 #include "tools/sim/monkey.h"
 
 namespace fm::testing {
@@ -21,30 +19,23 @@ struct MonkeyLives {
   std::map<std::string, std::uint64_t> endings;
 };
 
-// The seed of one life: each life is a fresh program, as `minigames-sim` starts one.
-inline std::uint64_t lifeSeed(std::uint64_t seed, std::uint64_t life) {
-  return seed * 1'000'000 + life;
-}
-
 // Plays `events` monkey events from `seed`: a life lasts until its program ends, or for at most
-// `perLife` events, and the next life starts a fresh program.
+// `perLife` events, and the next life starts a fresh program, as `minigames-sim` starts one,
+// with the seed `seed` × 1,000,000 + the life's number.
 inline MonkeyLives playLives(std::uint64_t seed, std::uint64_t events,
                              std::uint64_t perLife = 20'000) {
   MonkeyLives lives;
   while (lives.events < events && !lives.fault) {
-    const std::uint64_t life = lifeSeed(seed, lives.lives++);
-    Program program;
-    addCollection(program);
-    HeadlessHost host(program);
-    program.start(firstWindow(program));
-    sim::Monkey monkey(program, host, life);
+    const std::uint64_t life = seed * 1'000'000 + lives.lives++;
+    Session session;
+    sim::Monkey monkey(session.program, session.host, life);
     const sim::MonkeyResult result = monkey.play(std::min(perLife, events - lives.events));
     lives.events += result.events;
     for (const auto& [ending, times] : result.endings) lives.endings[ending] += times;
     if (result.fault) {
+      const std::string replay = std::to_string(life) + " " + std::to_string(result.events - 1);
       lives.fault = "monkey seed " + std::to_string(life) + ": " + *result.fault +
-                    "\nreplay: printf 'monkey " + std::to_string(life) + " " +
-                    std::to_string(result.events - 1) + "\\ndump FORM\\n' | minigames-sim";
+                    "\nreplay: printf 'monkey " + replay + "\\ndump FORM\\n' | minigames-sim";
     }
   }
   return lives;
