@@ -5,8 +5,8 @@
 
 namespace fm {
 
-HeadlessHost::HeadlessHost(Program& program) : program_(program) {
-  program_.setHost(*this);
+HeadlessHost::HeadlessHost(Program& program) : pacer_(program) {
+  program.setHost(*this);
 }
 
 void HeadlessHost::messageBox(Window& owner, const std::string& text) {
@@ -20,20 +20,14 @@ void HeadlessHost::programEnded() {
 }
 
 std::uint32_t HeadlessHost::clockSeed() const {
-  return static_cast<std::uint32_t>(now_);
+  return static_cast<std::uint32_t>(pacer_.now());
 }
 
 void HeadlessHost::wait(std::int64_t milliseconds) {
   // Saturates rather than overflowing the clock.
-  const std::int64_t room = std::numeric_limits<std::int64_t>::max() - now_;
-  const std::int64_t end = now_ + std::clamp<std::int64_t>(milliseconds, 0, room);
-  while (const auto due = program_.nextDue()) {
-    if (*due > end || program_.ended()) break;
-    // A box opened by an earlier tick may have moved the clock past this due time already.
-    now_ = std::max(now_, *due);
-    if (!program_.deliverNextTick(now_)) break;
-  }
-  now_ = std::max(now_, end);
+  const std::int64_t now = pacer_.now();
+  const std::int64_t room = std::numeric_limits<std::int64_t>::max() - now;
+  pacer_.advanceTo(now + std::clamp<std::int64_t>(milliseconds, 0, room));
 }
 
 }  // namespace fm

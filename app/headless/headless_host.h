@@ -7,6 +7,7 @@
 
 #include "app/model/host.h"
 #include "app/model/program.h"
+#include "app/pacing/tick_pacer.h"
 
 namespace fm {
 
@@ -17,10 +18,11 @@ class HeadlessHost final : public Host {
  public:
   explicit HeadlessHost(Program& program);
 
-  [[nodiscard]] std::int64_t now() const override { return now_; }
+  [[nodiscard]] std::int64_t now() const override { return pacer_.now(); }
   void messageBox(Window& owner, const std::string& text) override;
   void refresh() override {}
   void timersChanged() override {}
+  void beforeInput() override {}
   void programEnded() override;
   [[nodiscard]] std::uint32_t clockSeed() const override;
 
@@ -41,8 +43,7 @@ class HeadlessHost final : public Host {
   [[nodiscard]] const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
 
  private:
-  Program& program_;
-  std::int64_t now_ = 0;
+  TickPacer pacer_;
   std::int64_t messageBoxDelay_ = 0;
   std::vector<std::string> messageBoxes_;
   std::function<void(Window&, const std::string&)> messageBoxListener_;

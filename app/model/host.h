@@ -8,7 +8,7 @@ namespace fm {
 class Window;
 
 // What the form model needs from the environment it runs in: the headless host (virtual
-// clock, for tests and the scenario runner) or the Qt host (the real program).
+// clock, for tests and the scenario runner), the Qt host (the real program) or the web page.
 class Host {
  public:
   Host() = default;
@@ -18,8 +18,12 @@ class Host {
   Host& operator=(Host&&) = delete;
   virtual ~Host() = default;
 
-  // Milliseconds on a monotonic clock.
+  // The program's time in milliseconds on a monotonic clock: the due time of the tick being
+  // delivered, otherwise the time the host has caught up to.
   [[nodiscard]] virtual std::int64_t now() const = 0;
+  // A click, key or close is about to be handed to a window: first every tick due by the
+  // moment of the input, so that the handler sees what a perfect timer would have left.
+  virtual void beforeInput() = 0;
   // Shows a modal box with the text and one OK button; returns once it is closed. Ticks of
   // other timers may be delivered meanwhile.
   virtual void messageBox(Window& owner, const std::string& text) = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace fm {
 namespace {
@@ -53,11 +54,29 @@ void Program::MsgBox(Window& owner, const std::string& text) {
   // A window the player has closed says nothing more, also when it is closed while one of its
   // boxes is open: the handler runs on to its end without the rest of its boxes.
   if (host_ == nullptr || !owner.loaded()) return;
-  // What the handler has drawn so far is on screen while the box waits.
-  host_->refresh();
+  // What the handler has drawn so far is on screen while the box waits, and so is every tick
+  // delivered while it is open.
+  showChanges();
+  const int batchesAround = std::exchange(batchDepth_, 0);
+  ++boxesRaised_;
+  {
+    const Counted open(openBoxes_);
+    host_->messageBox(owner, text);
+  }
+  batchDepth_ = batchesAround;
+}
+
+void Program::beginBatch() {
+  ++batchDepth_;
+}
+
+void Program::endBatch() {
+  if (--batchDepth_ == 0) showChanges();
+}
+
+void Program::showChanges() {
+  if (host_ != nullptr) host_->refresh();
   for (const auto& window : windows_) window->clearChanges();
-  const Counted open(openBoxes_);
-  host_->messageBox(owner, text);
 }
 
 template <class Action>
@@ -72,8 +91,7 @@ void Program::event(Action&& action) {
 }
 
 void Program::afterEvent() {
-  if (host_ != nullptr) host_->refresh();
-  for (const auto& window : windows_) window->clearChanges();
+  if (batchDepth_ == 0) showChanges();
   // Only once the outermost event is done: a game that unloads itself before showing the menu
   // must not end the program in between.
   if (eventDepth_ > 0 || ended_) return;
@@ -90,17 +108,25 @@ void Program::start(Window& first) {
 }
 
 void Program::click(Widget& widget) {
-  if (boxOpen()) return;
+  if (boxOpen() || !catchUp()) return;
   event([&] { widget.window().deliverClick(widget); });
 }
 
 void Program::keyDown(Window& window, std::int16_t keyCode, std::int16_t shift) {
-  if (boxOpen()) return;
+  if (boxOpen() || !catchUp()) return;
   event([&] { window.deliverKeyDown(keyCode, shift); });
 }
 
 void Program::close(Window& window) {
+  catchUp();
   event([&] { window.Unload(); });
+}
+
+bool Program::catchUp() {
+  if (host_ == nullptr || ended_) return true;
+  const std::uint64_t boxesBefore = boxesRaised_;
+  host_->beforeInput();
+  return boxesRaised_ == boxesBefore;
 }
 
 bool Program::deliverNextTick(std::int64_t now) {

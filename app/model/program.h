@@ -58,7 +58,8 @@ class Program {
   [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
 
   // --- input from the host ---
-  // Clicks and keys are ignored while a box is open.
+  // Clicks and keys are ignored while a box is open. Each input first lets the host deliver the
+  // ticks due by its moment.
   void start(Window& first);
   void click(Widget& widget);
   void keyDown(Window& window, std::int16_t keyCode, std::int16_t shift);
@@ -67,13 +68,22 @@ class Program {
   bool deliverNextTick(std::int64_t now);
   [[nodiscard]] std::optional<std::int64_t> nextDue() const { return scheduler_.nextDue(); }
   [[nodiscard]] bool ended() const { return ended_; }
+  // Between these two, the ticks delivered go to the screen together, once, at the end: a
+  // host shows one picture per frame however many ticks the frame holds. A message box shows
+  // what came before it and every tick delivered while it is open. Pairs may nest.
+  void beginBatch();
+  void endBatch();
   // Sees every tick just before its handler runs, for tools that watch the program at work.
   void onTick(std::function<void(const Widget&)> observer) { tickObserver_ = std::move(observer); }
 
  private:
   template <class Action>
   void event(Action&& action);
+  // Lets the host deliver the ticks due by the moment of an input. False when one of them raised
+  // a box: the input came while that box would have been on the screen, holding it off.
+  bool catchUp();
   void afterEvent();
+  void showChanges();
 
   Host* host_ = nullptr;
   std::vector<std::unique_ptr<Window>> windows_;
@@ -82,6 +92,8 @@ class Program {
   std::function<void(const Widget&)> tickObserver_;
   int eventDepth_ = 0;
   int openBoxes_ = 0;
+  std::uint64_t boxesRaised_ = 0;
+  int batchDepth_ = 0;
   bool ended_ = false;
 };
 

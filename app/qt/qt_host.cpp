@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QScreen>
 #include <algorithm>
 #include <chrono>
 #include <limits>
@@ -29,10 +30,21 @@ class Flag {
   bool before_;
 };
 
+// Frames come as often as the fastest screen shows a new picture.
+std::int64_t frameIntervalOfScreens() {
+  double hertz = 0;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    hertz = std::max(hertz, screen->refreshRate());
+  }
+  return TickPacer::frameIntervalFor(hertz);
+}
+
 }  // namespace
 
-QtHost::QtHost(Program& program, Clock clock) : program_(program), clock_(std::move(clock)) {
+QtHost::QtHost(Program& program, Clock clock)
+    : program_(program), clock_(std::move(clock)), pacer_(program) {
   elapsed_.start();
+  pacer_.setFrameInterval(frameIntervalOfScreens());
   // The model decides when the program is over (no window left visible, checked after the
   // outermost event); Qt must not quit in the instant between a game unloading itself and
   // the menu coming back.
@@ -44,7 +56,6 @@ QtHost::QtHost(Program& program, Clock clock) : program_(program), clock_(std::m
   QPixmapCache::setCacheLimit(0);
   // Every window shows the application's icon: its drawing is read once, here.
   if (QGuiApplication::windowIcon().isNull()) QGuiApplication::setWindowIcon(applicationIcon());
-  tickTimer_.setSingleShot(true);
   tickTimer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tickTimer_, &QTimer::timeout, &tickTimer_, [this] { deliverDueTicks(); });
   program_.setHost(*this);
@@ -54,7 +65,7 @@ QtHost::~QtHost() {
   tickTimer_.stop();
 }
 
-std::int64_t QtHost::now() const {
+std::int64_t QtHost::clockNow() const {
   return clock_ ? clock_() : elapsed_.elapsed();
 }
 
@@ -78,27 +89,40 @@ void QtHost::timersChanged() {
 }
 
 void QtHost::armTickTimer() {
-  const auto due = program_.nextDue();
-  if (!due || program_.ended()) {
+  const auto wake = pacer_.nextFrame();
+  if (!wake) {
     // No timer is running: no wake-ups at all.
     tickTimer_.stop();
     return;
   }
-  // Armed from the absolute due time, so the cadence does not drift with handler run times.
+  // Armed from absolute times, so the cadence does not drift with handler run times. While
+  // every frame has ticks to deliver, the timer simply goes on repeating at its interval:
+  // setting it up anew each frame would cost more than the ticks themselves.
   const std::int64_t wait =
-      std::clamp<std::int64_t>(*due - now(), 0, std::numeric_limits<int>::max());
+      std::clamp<std::int64_t>(*wake - clockNow(), 0, std::numeric_limits<int>::max());
+  if (tickTimer_.isActive() && tickTimer_.interval() == wait) return;
   tickTimer_.start(static_cast<int>(wait));
+}
+
+void QtHost::deliverTicksUpTo(std::int64_t time, bool frame) {
+  {
+    const Flag delivering(delivering_, true);
+    if (frame) {
+      pacer_.frame(time);
+    } else {
+      pacer_.advanceTo(time);
+    }
+  }
+  if (!delivering_) armTickTimer();
 }
 
 void QtHost::deliverDueTicks() {
   // One moment for the whole batch: a handler that runs long cannot make the batch endless.
-  const std::int64_t batchTime = now();
-  {
-    const Flag delivering(delivering_, true);
-    while (program_.deliverNextTick(batchTime)) {
-    }
-  }
-  armTickTimer();
+  deliverTicksUpTo(clockNow(), true);
+}
+
+void QtHost::beforeInput() {
+  deliverTicksUpTo(clockNow(), false);
 }
 
 void QtHost::messageBox(Window& owner, const std::string& text) {
@@ -119,7 +143,8 @@ void QtHost::messageBox(Window& owner, const std::string& text) {
   box->exec();
   // Anything may have happened meanwhile: the owner unloaded, other boxes come and gone.
   delete box.data();
-  armTickTimer();
+  // The handler goes on at the moment OK was pressed, with every other tick due by then.
+  deliverTicksUpTo(clockNow(), false);
 }
 
 void QtHost::programEnded() {
@@ -131,6 +156,7 @@ void QtHost::programEnded() {
 }
 
 std::uint32_t QtHost::clockSeed() const {
+  if (clock_) return static_cast<std::uint32_t>(clock_());
   const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(
       std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());

@@ -5,24 +5,30 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "app/model/host.h"
 #include "app/model/program.h"
+#include "app/pacing/tick_pacer.h"
 #include "app/qt/form_view.h"
 #include "app/qt/picture_cache.h"
 
 namespace fm::qt {
 
-// Runs a program in a Qt application: one FormView per window, the program's timers on one
-// precise platform timer, message boxes as QMessageBox. A QApplication must exist for the
-// host's whole life, and the program's windows must outlive it.
+// Runs a program in a Qt application: one FormView per window, message boxes as QMessageBox,
+// and the program's timers paced to the screen. One precise platform timer wakes the program at
+// most once a display frame, or at the due time of a tick after a quiet stretch, and every
+// tick due by then is delivered in due order; an input first gets every tick due by its moment.
+// A QApplication must exist for the host's whole life, and the program's windows must outlive
+// it.
 class QtHost final : public Host {
  public:
   using Clock = std::function<std::int64_t()>;
 
-  // `clock` gives milliseconds on a monotonic clock; by default the real one.
+  // `clock` gives milliseconds on a monotonic clock; by default the real one. A clock of the
+  // caller's also seeds Randomize, so that a test's draws repeat.
   explicit QtHost(Program& program, Clock clock = {});
   ~QtHost() override;
   QtHost(const QtHost&) = delete;
@@ -30,7 +36,8 @@ class QtHost final : public Host {
   QtHost(QtHost&&) = delete;
   QtHost& operator=(QtHost&&) = delete;
 
-  [[nodiscard]] std::int64_t now() const override;
+  [[nodiscard]] std::int64_t now() const override { return pacer_.now(); }
+  void beforeInput() override;
   void messageBox(Window& owner, const std::string& text) override;
   void refresh() override;
   void timersChanged() override;
@@ -40,19 +47,28 @@ class QtHost final : public Host {
   // The screen of a window, created on first use.
   FormView& view(Window& window);
 
-  // Delivers every tick due by now, then waits for the next one. The platform timer calls
-  // this; it may be entered again from a message box opened by one of the ticks.
+  // A frame: delivers every tick due by now, then waits for the next frame. The platform timer
+  // calls this; it may be entered again from a message box opened by one of the ticks.
   void deliverDueTicks();
+  // When the platform timer wakes the program next, on the host's clock.
+  [[nodiscard]] std::optional<std::int64_t> nextWake() const { return pacer_.nextFrame(); }
+  // Milliseconds from one frame to the next: by default, those of the fastest screen.
+  void setFrameInterval(std::int64_t milliseconds) { pacer_.setFrameInterval(milliseconds); }
+  [[nodiscard]] std::int64_t frameInterval() const { return pacer_.frameInterval(); }
   // Whether the platform timer is waiting for a tick, and how long until it fires.
   [[nodiscard]] bool tickTimerArmed() const { return tickTimer_.isActive(); }
   [[nodiscard]] int tickTimerRemaining() const { return tickTimer_.remainingTime(); }
 
  private:
+  [[nodiscard]] std::int64_t clockNow() const;
+  // Delivers every tick due by `time`, as a frame or to catch up before an input.
+  void deliverTicksUpTo(std::int64_t time, bool frame);
   void armTickTimer();
 
   Program& program_;
   Clock clock_;
   QElapsedTimer elapsed_;
+  TickPacer pacer_;
   QTimer tickTimer_;
   PictureCache pictures_;
   std::unordered_map<const Window*, std::unique_ptr<FormView>> views_;

@@ -22,8 +22,9 @@ namespace fm::testing {
 
 // The collection on the Qt host, played by scripted players on virtual time moved on through
 // Qt's own event loop: whenever the loop (the test's, or a box's nested one) comes round with no
-// tick due, the players take a turn, then the clock jumps to the next due tick and the host's
-// platform timer delivers it. Ticks, boxes and re-entries so take the program's own paths at
+// tick due, the players take a turn, then the clock jumps to the host's next frame and its
+// platform timer delivers the ticks due by then. The players look at every millisecond, so
+// frames come every millisecond. Ticks, boxes and re-entries so take the program's own paths at
 // exact virtual times, however slowly the build runs.
 class ScriptedRun : public QtCollectionTest {
  public:
@@ -31,6 +32,7 @@ class ScriptedRun : public QtCollectionTest {
   using Player = std::function<bool()>;
 
   ScriptedRun() {
+    host.setFrameInterval(1);
     pump_.setInterval(0);
     QObject::connect(&pump_, &QTimer::timeout, &pump_, [this] { step(); });
   }
@@ -230,7 +232,7 @@ class ScriptedRun : public QtCollectionTest {
       QMetaObject::invokeMethod(
           &pump_, [this] { turn(); }, Qt::QueuedConnection);
     } else {
-      std::optional<std::int64_t> next = due;
+      std::optional<std::int64_t> next = host.nextWake();
       if (box != nullptr && (!next || boxDue_ < *next)) next = boxDue_;
       if (!next || *next > limit_) return finish(!next);
       clock = *next;

@@ -24,7 +24,8 @@ class TimersAndBoxesTest : public QtHostTest {
   }
 };
 
-TEST_F(TimersAndBoxesTest, PlatformTimerIsArmedFromDueTimesOnlyWhileTimersRun) {
+TEST_F(TimersAndBoxesTest, PlatformTimerWakesOnceAFrameOrAtTheDueTimeOnlyWhileTimersRun) {
+  host.setFrameInterval(17);
   EXPECT_FALSE(host.tickTimerArmed());
   ticks.widget("Timer1").setInterval(100);
   ticks.widget("Timer1").setEnabled(true);
@@ -33,17 +34,24 @@ TEST_F(TimersAndBoxesTest, PlatformTimerIsArmedFromDueTimesOnlyWhileTimersRun) {
   clock = 103;
   host.deliverDueTicks();
   EXPECT_EQ(ticks.ticks1, 1);
-  // The next tick is due at 200, not 100 ms after the late one.
+  // After a quiet stretch the wake is at the due time: 200, not 100 ms after the late one.
+  EXPECT_EQ(host.nextWake(), 200);
   EXPECT_LE(host.tickTimerRemaining(), 97);
   EXPECT_GT(host.tickTimerRemaining(), 80);
   ticks.widget("Timer2").setEnabled(true);  // every 150 ms: due at 253
-  // Both timers are overdue: one batch delivers both, dropping the missed ticks.
+  // Both timers are overdue: one frame delivers every tick that fell due, none dropped.
   clock = 460;
   host.deliverDueTicks();
-  EXPECT_EQ(ticks.ticks1, 2);
-  EXPECT_EQ(ticks.ticks2, 1);
-  ticks.widget("Timer1").setEnabled(false);
+  EXPECT_EQ(ticks.ticks1, 4);  // at 100, 200, 300 and 400
+  EXPECT_EQ(ticks.ticks2, 2);  // at 253 and 403
+  EXPECT_EQ(host.now(), 460);
+  // A tick due sooner than a frame after the last one waits for the next frame.
   ticks.widget("Timer2").setEnabled(false);
+  ticks.widget("Timer1").setEnabled(false);
+  ticks.widget("Timer1").setInterval(1);
+  ticks.widget("Timer1").setEnabled(true);
+  EXPECT_EQ(host.nextWake(), 477);
+  ticks.widget("Timer1").setEnabled(false);
   EXPECT_FALSE(host.tickTimerArmed());
 }
 
