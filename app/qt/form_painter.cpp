@@ -25,7 +25,7 @@ Qt::Alignment labelAlignment(int alignment) {
   }
 }
 
-void paintLabel(QPainter& painter, const Widget& label) {
+void paintLabel(QPainter& painter, LabelTexts& texts, const Widget& label) {
   const QRectF box = paintedRect(label);
   painter.save();
   // Text that does not fit is cut off at the label's edges.
@@ -34,8 +34,7 @@ void paintLabel(QPainter& painter, const Widget& label) {
   if (!label.caption().empty()) {
     painter.setFont(gothicFont(label.fontSize()));
     painter.setPen(toQColor(label.foreColor()));
-    painter.drawText(box, labelAlignment(label.alignment()) | Qt::AlignTop | Qt::TextWordWrap,
-                     QString::fromStdString(label.caption()));
+    painter.drawStaticText(box.topLeft(), texts.laidOut(label, box.width()));
   }
   painter.restore();
 }
@@ -57,6 +56,24 @@ void paintLine(QPainter& painter, const Widget& line) {
 
 }  // namespace
 
+const QStaticText& LabelTexts::laidOut(const Widget& label, qreal width) {
+  Laid& laid = laid_[&label];
+  if (laid.text.text().isEmpty() || laid.caption != label.caption() ||
+      laid.points != label.fontSize() || laid.alignment != label.alignment() ||
+      laid.width != width) {
+    laid.caption = label.caption();
+    laid.points = label.fontSize();
+    laid.alignment = label.alignment();
+    laid.width = width;
+    laid.text = QStaticText(QString::fromStdString(laid.caption));
+    laid.text.setTextFormat(Qt::PlainText);
+    laid.text.setTextWidth(width);
+    laid.text.setTextOption(QTextOption(labelAlignment(laid.alignment)));
+    laid.text.prepare(QTransform(), gothicFont(laid.points));
+  }
+  return laid.text;
+}
+
 QRectF paintedExtent(const Widget& widget) {
   if (!isPainted(widget)) return {};
   QRectF area = paintedRect(widget);
@@ -76,7 +93,7 @@ QRect paintedArea(const Widget& widget) {
   return paintedExtent(widget).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-void paintForm(QPainter& painter, const Window& window, PictureCache& pictures,
+void paintForm(QPainter& painter, const Window& window, PictureCache& pictures, LabelTexts& texts,
                const QRect& exposed) {
   painter.fillRect(exposed, toQColor(window.backColor()));
   paintPicture(painter, pictures, window.picture(), QPointF(0, 0));
@@ -87,7 +104,7 @@ void paintForm(QPainter& painter, const Window& window, PictureCache& pictures,
     if (!paintedArea(widget).intersects(exposed)) continue;
     switch (widget.kind()) {
       case WidgetKind::Label:
-        paintLabel(painter, widget);
+        paintLabel(painter, texts, widget);
         break;
       case WidgetKind::Image:
         paintPicture(painter, pictures, widget.picture(), paintedRect(widget).topLeft());

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -73,12 +74,32 @@ QAccessibleInterface* accessibleOfView(const QString& className, QObject* object
   return nullptr;
 }
 
-void installAccessibleFactory() {
+// Whether a screen reader listens, as the platform (or a test) reports it. When one starts, every
+// window's stand-ins are brought up to date: until then they are left where they were.
+class ScreenReaderWatch final : public QAccessible::ActivationObserver {
+ public:
+  [[nodiscard]] bool listening() const { return listening_; }
+  void accessibilityActiveChanged(bool active) override {
+    listening_ = active;
+    if (!active) return;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* view = qobject_cast<FormView*>(window)) view->syncStandIns();
+    }
+  }
+
+ private:
+  bool listening_ = QAccessible::isActive();
+};
+
+ScreenReaderWatch& screenReaderWatch() {
+  static ScreenReaderWatch watch;
   static const bool installed = [] {
     QAccessible::installFactory(&accessibleOfView);
+    QAccessible::installActivationObserver(&watch);
     return true;
   }();
   (void)installed;
+  return watch;
 }
 
 constexpr Qt::WindowFlags kFrameFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -116,7 +137,7 @@ void setAccessibleNameIfChanged(QWidget& widget, const QString& name) {
 
 FormView::FormView(Window& window, PictureCache& pictures)
     : QWidget(nullptr, kFrameFlags), window_(window), pictures_(pictures) {
-  installAccessibleFactory();
+  screenReaderWatch();
   setObjectName(toQString(window.name()));
   // Every exposed pixel is painted from the model: no need to clear it first.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -199,16 +220,34 @@ void FormView::createChildWidgets() {
   }
 }
 
+void FormView::syncStandIns() {
+  for (const auto& [widget, standIn] : standIns_) applyStandIn(*widget, *standIn);
+}
+
 void FormView::applyChanges() {
   applying_ = true;
   const bool frameChanged = window_.frameChanged();
   if (frameChanged) applyFrame();
+  // Moving a sprite's stand-in at every step costs a good part of a frame: the stand-ins follow
+  // only while a screen reader listens, and catch up when one starts.
+  const bool standInsFollow = screenReaderWatch().listening();
+  QRegion dirty;
   for (Widget* widget : window_.changedWidgets()) {
     if (QWidget* native = nativeWidget(*widget)) {
       applyNative(*widget, *native);
     } else {
-      repaintPainted(*widget);
-      if (QWidget* standIn = accessibleStandIn(*widget)) applyStandIn(*widget, *standIn);
+      dirty += movedArea(*widget);
+      QWidget* standIn = standInsFollow ? accessibleStandIn(*widget) : nullptr;
+      if (standIn != nullptr) applyStandIn(*widget, *standIn);
+    }
+  }
+  // Painted now, in the same wake-up as the ticks that moved it, rather than on a later pass of
+  // the event loop; a new background repaints everything anyway.
+  if (!dirty.isEmpty()) {
+    if (frameChanged || !isVisible()) {
+      update(dirty);
+    } else {
+      repaint(dirty);
     }
   }
   // Shown only once its widgets are in place, so the first picture is already right.
@@ -268,13 +307,13 @@ void FormView::applyStandIn(const Widget& widget, QWidget& standIn) {
   standIn.setVisible(widget.visible() && !name.isEmpty() && rect().intersects(area));
 }
 
-void FormView::repaintPainted(const Widget& widget) {
+QRegion FormView::movedArea(const Widget& widget) {
   const QRect area = paintedArea(widget);
   QRect& before = paintedAreas_[&widget];
   QRegion dirty(area);
   dirty += before;
   before = area;
-  if (!dirty.isEmpty()) update(dirty);
+  return dirty;
 }
 
 void FormView::syncFocus() {
@@ -295,7 +334,7 @@ void FormView::sendKey(const QKeyEvent& event) {
 
 void FormView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  paintForm(painter, window_, pictures_, event->rect());
+  paintForm(painter, window_, pictures_, texts_, event->rect());
 }
 
 void FormView::mousePressEvent(QMouseEvent* event) {

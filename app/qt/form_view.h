@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 #include <unordered_map>
 
 #include "app/model/widget.h"
 #include "app/model/window.h"
+#include "app/qt/form_painter.h"
 #include "app/qt/picture_cache.h"
 
 namespace fm::qt {
@@ -17,7 +19,8 @@ namespace fm::qt {
 // For screen readers every widget has an accessible name: buttons, option buttons and text boxes
 // their caption, and each painted label or image a stand-in child widget of its own, laid over
 // the painted area, which draws nothing and lets clicks through, named after the label's caption
-// or what the image's picture shows. Lines and timers have none. The window is named after its
+// or what the image's picture shows; the stand-ins follow the model while a screen reader
+// listens. Lines and timers have none. The window is named after its
 // caption and described by its background picture.
 class FormView final : public QWidget {
   Q_OBJECT
@@ -33,6 +36,8 @@ class FormView final : public QWidget {
 
   // Puts the changes the model recorded since the last call on the screen.
   void applyChanges();
+  // Puts every stand-in where its label or image is, named as it is now.
+  void syncStandIns();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -46,12 +51,14 @@ class FormView final : public QWidget {
   void applyFrame();
   void applyNative(const Widget& widget, QWidget& native);
   void applyStandIn(const Widget& widget, QWidget& standIn);
-  void repaintPainted(const Widget& widget);
+  // Where a painted widget was and is now drawn.
+  QRegion movedArea(const Widget& widget);
   void syncFocus();
   void sendKey(const QKeyEvent& event);
 
   Window& window_;
   PictureCache& pictures_;
+  LabelTexts texts_;
   // Children of this view, owned by Qt.
   std::unordered_map<const Widget*, QWidget*> natives_;
   std::unordered_map<const QObject*, Widget*> modelOf_;

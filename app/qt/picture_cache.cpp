@@ -54,7 +54,7 @@ QPixmap renderPicture(const PictureAsset& asset, qreal devicePixelRatio) {
 }
 
 const QPixmap& PictureCache::pixmap(const PictureAsset& asset, qreal devicePixelRatio) {
-  auto key = std::make_pair(std::string(asset.name), devicePixelRatio);
+  auto key = std::make_pair(&asset, devicePixelRatio);
   auto found = rendered_.find(key);
   if (found == rendered_.end()) {
     // A missing picture is remembered as a null pixmap, so it is looked for only once.

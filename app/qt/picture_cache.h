@@ -19,7 +19,8 @@ class PictureCache {
   const QPixmap& pixmap(const PictureAsset& asset, qreal devicePixelRatio);
 
  private:
-  std::map<std::pair<std::string, qreal>, QPixmap> rendered_;
+  // Assets are static data: each is known by its address.
+  std::map<std::pair<const PictureAsset*, qreal>, QPixmap> rendered_;
 };
 
 // The resource path of a drawing: "swim/pool" is ":/assets/swim/pool.svg".

@@ -21,6 +21,10 @@ struct Said {
 
 class AccessibleNamesTest : public QtCollectionTest {
  protected:
+  // A screen reader listens from the start, as it does on a desktop where one runs.
+  AccessibleNamesTest() { QAccessible::setActive(true); }
+  ~AccessibleNamesTest() override { QAccessible::setActive(false); }
+
   // Opens these games from the menu, as the player does: all four unless told.
   void openGames(std::initializer_list<const char*> buttons = {"Command1", "Command2", "Command3",
                                                                "Command4"}) {
