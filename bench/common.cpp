@@ -39,6 +39,12 @@ std::int64_t cpuNs() {
   return ns(usage.ru_utime) + ns(usage.ru_stime);
 }
 
+std::int64_t sleeps() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_nvcsw;
+}
+
 void runFor(int ms) {
   QEventLoop loop;
   QTimer stop;

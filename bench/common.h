@@ -39,6 +39,9 @@ class BenchApplication final : public QApplication {
 [[nodiscard]] std::int64_t nowNs();
 // CPU time the whole process has used so far (user and system, every thread), in ns.
 [[nodiscard]] std::int64_t cpuNs();
+// How often the process has gone to sleep and been woken so far: its voluntary context switches,
+// every thread.
+[[nodiscard]] std::int64_t sleeps();
 // Runs Qt's event loop for `ms` of wall time.
 void runFor(int ms);
 
