@@ -1,9 +1,9 @@
 #include "app/model/conversions.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
+
+#include "app/model/decimal.h"
 
 namespace fm {
 namespace {
@@ -42,19 +42,15 @@ std::string Str(float value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
   if (value == 0.0F) return "0";  // also for -0
-  std::array<char, 64> buffer{};
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
-  return {buffer.data(), result.ptr};
+  return shortestFixed(value);
 }
 
 double Val(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc{} || !std::isfinite(value)) return 0;
-  return value;
+  const DecimalRead<double> read = readDouble(text);
+  if (read.outOfRange || !std::isfinite(read.value)) return 0;
+  return read.value;
 }
 
 }  // namespace fm

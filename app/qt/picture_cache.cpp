@@ -5,15 +5,13 @@
 #include <QSvgRenderer>
 #include <QtMath>
 
+#include "app/model/picture_svg.h"
+
 namespace fm::qt {
 namespace {
 
 QString toQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QByteArray escapedForXml(std::string_view text) {
-  return toQString(text).toHtmlEscaped().toUtf8();
 }
 
 }  // namespace
@@ -22,14 +20,7 @@ QString drawingPath(std::string_view drawing) {
   return QStringLiteral(":/assets/") + toQString(drawing) + QStringLiteral(".svg");
 }
 
-QByteArray fillSlots(QByteArray drawing, const PictureAsset& asset) {
-  drawing.replace("{{text}}", escapedForXml(asset.text));
-  drawing.replace("{{fill}}", escapedForXml(asset.fill));
-  drawing.replace("{{ink}}", escapedForXml(asset.ink));
-  return drawing;
-}
-
-QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio, bool turned) {
+QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio) {
   QSvgRenderer renderer(svg);
   if (!renderer.isValid() || size.isEmpty()) return {};
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
@@ -38,10 +29,6 @@ QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio, boo
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  if (turned) {
-    painter.translate(size.width(), size.height());
-    painter.rotate(180);
-  }
   renderer.render(&painter, QRectF(0, 0, size.width(), size.height()));
   return pixmap;
 }
@@ -49,8 +36,10 @@ QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio, boo
 QPixmap renderPicture(const PictureAsset& asset, qreal devicePixelRatio) {
   QFile file(drawingPath(asset.drawingName()));
   if (!file.open(QIODevice::ReadOnly)) return {};
-  return renderSvg(fillSlots(file.readAll(), asset), QSize(asset.widthPx, asset.heightPx),
-                   devicePixelRatio, asset.turned);
+  const QByteArray drawing = file.readAll();
+  const std::string svg = pictureSvg(drawing.toStdString(), asset);
+  return renderSvg(QByteArray::fromStdString(svg), QSize(asset.widthPx, asset.heightPx),
+                   devicePixelRatio);
 }
 
 const QPixmap& PictureCache::pixmap(const PictureAsset& asset, qreal devicePixelRatio) {

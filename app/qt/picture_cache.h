@@ -26,13 +26,8 @@ class PictureCache {
 // The resource path of a drawing: "swim/pool" is ":/assets/swim/pool.svg".
 QString drawingPath(std::string_view drawing);
 
-// The SVG text of a picture: its drawing's text with the {{text}}, {{fill}} and {{ink}} slots
-// filled in from the asset (escaped for XML).
-QByteArray fillSlots(QByteArray drawing, const PictureAsset& asset);
-
-// Renders SVG text at `size` logical pixels, turned by 180° if asked; a null pixmap when it
-// cannot be read.
-QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio, bool turned = false);
+// Renders SVG text at `size` logical pixels; a null pixmap when it cannot be read.
+QPixmap renderSvg(const QByteArray& svg, QSize size, qreal devicePixelRatio);
 
 // A catalogued picture as the windows show it, read from the compiled-in drawings.
 QPixmap renderPicture(const PictureAsset& asset, qreal devicePixelRatio);

@@ -16,6 +16,7 @@
 
 #include "app/collection.h"
 #include "app/headless/headless_host.h"
+#include "app/model/picture_svg.h"
 #include "app/model/program.h"
 #include "app/qt/app_identity.h"
 #include "app/qt/form_view.h"
@@ -80,9 +81,9 @@ bool saveDrawing(const fm::sim::CommandLine& line) {
   asset.text = text;
   asset.fill = fill;
   asset.ink = ink;
-  const QPixmap pixmap =
-      fm::qt::renderSvg(fm::qt::fillSlots(file.readAll(), asset),
-                        QSize(asset.widthPx, asset.heightPx), scale, asset.turned);
+  const std::string svg = fm::pictureSvg(file.readAll().toStdString(), asset);
+  const QPixmap pixmap = fm::qt::renderSvg(QByteArray::fromStdString(svg),
+                                           QSize(asset.widthPx, asset.heightPx), scale);
   return !pixmap.isNull() && pixmap.save(toQString(args[1]));
 }
 
