@@ -35,6 +35,23 @@ Widget& Window::widget(std::string_view name, int index) const {
   return *found;
 }
 
+bool Window::handlesClick(const Widget& widget) const {
+  const EventHandler& handler = handlers_.at(widget.row());
+  return handler.plain != nullptr || handler.indexed != nullptr;
+}
+
+Widget* Window::imageAt(double x, double y) const {
+  for (const auto& widget : widgets_) {
+    if (widget->kind() != WidgetKind::Image || !widget->visible()) continue;
+    const double left = widget->left();
+    const double top = widget->top();
+    if (x >= left && x <= left + widget->width() && y >= top && y <= top + widget->height()) {
+      return widget.get();
+    }
+  }
+  return nullptr;
+}
+
 void Window::Load() {
   if (loaded_) return;
   loaded_ = true;

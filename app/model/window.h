@@ -66,6 +66,16 @@ class Window {
   [[nodiscard]] Widget* activeControl() const { return activeControl_; }
   // The host reports focus moved by the player (mouse or Tab); ignored if it cannot hold it.
   void focus(Widget& widget);
+  // The host reports the focus moved to the window itself, or to something of the host's own
+  // there (a picture the player can click), so that no control holds it.
+  void focusSelf() { setActiveControl(nullptr); }
+
+  // Whether the layout row of a widget names a click handler: an Image that has one is what a
+  // player can click.
+  [[nodiscard]] bool handlesClick(const Widget& widget) const;
+  // The frontmost visible Image at a point of the client area (twips), edges included; nullptr
+  // for none. A click on the surface goes to it, whatever label lies in front.
+  [[nodiscard]] Widget* imageAt(double x, double y) const;
 
   // --- player input, delivered through Program so that every event is one unit ---
   void deliverClick(Widget& widget);

@@ -119,13 +119,7 @@ void paintForm(QPainter& painter, const Window& window, PictureCache& pictures, 
 }
 
 Widget* imageAt(const Window& window, QPointF position) {
-  for (const auto& widget : window.widgets()) {
-    if (widget->kind() == WidgetKind::Image && widget->visible() &&
-        paintedRect(*widget).contains(position)) {
-      return widget.get();
-    }
-  }
-  return nullptr;
+  return window.imageAt(position.x() * kTwipsPerPixel, position.y() * kTwipsPerPixel);
 }
 
 }  // namespace fm::qt

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/model/accessible_name.h"
 #include "app/model/program.h"
 #include "app/qt/form_painter.h"
 #include "app/qt/gothic_font.h"
@@ -43,7 +44,8 @@ class ModelOptionButton final : public QRadioButton {
 
 // A screen reader's view of one painted label or image. It covers the painted area, draws
 // nothing (the window paints everything beneath it) and lets every click through to the
-// window, which decides which image was hit. Its accessible role says what it stands for.
+// window, which decides which image was hit. Its accessible role says what it stands for; an
+// image the player can click is a button, which Tab reaches and Space or Enter press.
 class PaintedStandIn final : public QWidget {
   Q_OBJECT
 
@@ -51,7 +53,7 @@ class PaintedStandIn final : public QWidget {
   PaintedStandIn(QWidget* parent, QAccessible::Role role) : QWidget(parent), role_(role) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(role == QAccessible::Button ? Qt::TabFocus : Qt::NoFocus);
     setUpdatesEnabled(false);
   }
 
@@ -114,18 +116,8 @@ QString toQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// What a screen reader says for a widget: its caption, or what its picture shows. Lines and
-// timers say nothing.
 QString accessibleNameOf(const Widget& widget) {
-  switch (widget.kind()) {
-    case WidgetKind::Image:
-      return toQString(widget.picture().description());
-    case WidgetKind::Line:
-    case WidgetKind::Timer:
-      return {};
-    default:
-      return toQString(widget.caption());
-  }
+  return toQString(accessibleName(widget));
 }
 
 void setAccessibleNameIfChanged(QWidget& widget, const QString& name) {
@@ -195,11 +187,17 @@ void FormView::createChildWidgets() {
       }
       case WidgetKind::Label:
       case WidgetKind::Image: {
-        auto* standIn =
-            new PaintedStandIn(this, model->kind() == WidgetKind::Image ? QAccessible::Graphic
-                                                                        : QAccessible::StaticText);
+        QAccessible::Role role = QAccessible::StaticText;
+        if (model->kind() == WidgetKind::Image) {
+          role = actsAsButton(*model) ? QAccessible::Button : QAccessible::Graphic;
+        }
+        auto* standIn = new PaintedStandIn(this, role);
         standIn->setObjectName(toQString(model->displayName()));
         standIns_.emplace(model, standIn);
+        if (role == QAccessible::Button) {
+          standIn->installEventFilter(this);
+          pressables_.emplace(standIn, model);
+        }
         applyStandIn(*model, *standIn);
         continue;
       }
@@ -316,8 +314,28 @@ QRegion FormView::movedArea(const Widget& widget) {
   return dirty;
 }
 
+bool FormView::pressPicture(Widget& picture, const QEvent& event) {
+  // To the model, the window itself holds the focus: keys other than a press are its own.
+  if (event.type() == QEvent::FocusIn && !applying_) window_.focusSelf();
+  if (event.type() == QEvent::KeyRelease) return true;
+  if (event.type() != QEvent::KeyPress) return false;
+  const auto& key = static_cast<const QKeyEvent&>(event);
+  if (movesFocus(key)) return false;
+  const bool press =
+      key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+  if (press && !key.isAutoRepeat()) {
+    window_.program().click(picture);
+  } else if (!press) {
+    // Any other key is the window's, as when no control holds the focus.
+    sendKey(key);
+  }
+  return true;
+}
+
 void FormView::syncFocus() {
   if (!window_.visible() || !isVisible()) return;
+  // A picture the player tabbed to keeps the focus while the window itself has it.
+  if (window_.activeControl() == nullptr && pressables_.contains(focusWidget())) return;
   QWidget* wanted = this;
   if (const Widget* active = window_.activeControl()) {
     if (QWidget* native = nativeWidget(*active); native != nullptr && native->isVisible()) {
@@ -359,6 +377,9 @@ void FormView::closeEvent(QCloseEvent* event) {
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+  if (const auto pressable = pressables_.find(watched); pressable != pressables_.end()) {
+    return pressPicture(*pressable->second, *event);
+  }
   const auto found = modelOf_.find(watched);
   if (found == modelOf_.end()) return QWidget::eventFilter(watched, event);
   const bool isTextBox = found->second->kind() == WidgetKind::TextBox;

@@ -54,6 +54,8 @@ class FormView final : public QWidget {
   // Where a painted widget was and is now drawn.
   QRegion movedArea(const Widget& widget);
   void syncFocus();
+  // A key on the stand-in of a picture the player can click: Space or Enter clicks it.
+  bool pressPicture(Widget& picture, const QEvent& event);
   void sendKey(const QKeyEvent& event);
 
   Window& window_;
@@ -63,6 +65,8 @@ class FormView final : public QWidget {
   std::unordered_map<const Widget*, QWidget*> natives_;
   std::unordered_map<const QObject*, Widget*> modelOf_;
   std::unordered_map<const Widget*, QWidget*> standIns_;
+  // The stand-ins of pictures the player can click, which take the keyboard focus.
+  std::unordered_map<const QObject*, Widget*> pressables_;
   // Where each painted widget was last drawn, so a move repaints both places.
   std::unordered_map<const Widget*, QRect> paintedAreas_;
   // Set while model changes are being applied: focus moves Qt makes on its own meanwhile (a
