@@ -20,7 +20,9 @@ class HeadlessHost final : public Host {
 
   [[nodiscard]] std::int64_t now() const override { return pacer_.now(); }
   void messageBox(Window& owner, const std::string& text) override;
-  void refresh() override {}
+  void refresh() override {
+    if (refreshListener_) refreshListener_();
+  }
   void timersChanged() override {}
   void beforeInput() override {}
   void programEnded() override;
@@ -38,6 +40,9 @@ class HeadlessHost final : public Host {
     messageBoxListener_ = std::move(listener);
   }
   void onEnded(std::function<void()> listener) { endedListener_ = std::move(listener); }
+  // Called whenever the windows' changes would go to a screen: a page that shows the program
+  // on a virtual clock paints them.
+  void onRefresh(std::function<void()> listener) { refreshListener_ = std::move(listener); }
 
   // Every box text raised so far, in order.
   [[nodiscard]] const std::vector<std::string>& messageBoxes() const { return messageBoxes_; }
@@ -48,6 +53,7 @@ class HeadlessHost final : public Host {
   std::vector<std::string> messageBoxes_;
   std::function<void(Window&, const std::string&)> messageBoxListener_;
   std::function<void()> endedListener_;
+  std::function<void()> refreshListener_;
 };
 
 }  // namespace fm

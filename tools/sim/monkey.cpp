@@ -207,14 +207,14 @@ void Monkey::clickAnything() {
   Window* window = someWindow(false);
   if (window == nullptr) return;
   const auto& widgets = window->widgets();
-  click(*widgets[below(widgets.size())]);
+  click(*widgets[pick(widgets.size())]);
 }
 
 void Monkey::pressAnyKey() {
   Window* window = someWindow(false);
   if (window == nullptr) return;
   static constexpr std::array<std::int16_t, 6> kKeys = {kLeft, kRight, kUp, kDown, kSpace, kEnter};
-  std::int16_t code = kKeys.at(below(kKeys.size()));
+  std::int16_t code = kKeys.at(pick(kKeys.size()));
   if (chance(0.2)) code = static_cast<std::int16_t>(below(256));
   if (chance(0.03)) code = static_cast<std::int16_t>(random_());
   std::int16_t shift = 0;
@@ -236,7 +236,7 @@ void Monkey::openGame(Game game) {
   if (game == Game::Duel && !program_.window("Form3").loaded() && chance(0.3)) {
     // The duel's outcome is drawn at load: a win, the rare rematch or a loss.
     static constexpr std::array kOutcomeDraws = {0.05F, 0.175F, 0.5F};
-    program_.random().queue(kOutcomeDraws.at(below(kOutcomeDraws.size())));
+    program_.random().queue(kOutcomeDraws.at(pick(kOutcomeDraws.size())));
   }
   click(menu.widget(kButtons.at(index)));
 }
@@ -248,7 +248,7 @@ void Monkey::queueDraws() {
     if (roll < 10) {
       draw = kHighestDraw;
     } else if (roll < 35) {
-      draw = kTellingDraws.at(below(kTellingDraws.size()));
+      draw = kTellingDraws.at(pick(kTellingDraws.size()));
     } else if (roll < 75) {
       draw = static_cast<float>(below(std::uint64_t{1} << 24)) / static_cast<float>(1 << 24);
     }
@@ -262,6 +262,10 @@ std::uint64_t Monkey::below(std::uint64_t n) {
   return random_() % n;
 }
 
+std::size_t Monkey::pick(std::size_t n) {
+  return static_cast<std::size_t>(below(n));
+}
+
 bool Monkey::chance(double p) {
   return static_cast<double>(below(1'000'000)) < p * 1'000'000;
 }
@@ -271,7 +275,7 @@ Monkey::Game Monkey::someGame() {
   static constexpr std::array kGames = {Game::Race,    Game::Race,    Game::Race, Game::Journey,
                                         Game::Journey, Game::Journey, Game::Duel, Game::Board,
                                         Game::Board,   Game::Board,   Game::Board};
-  return kGames.at(below(kGames.size()));
+  return kGames.at(pick(kGames.size()));
 }
 
 std::int64_t Monkey::someWait() {
@@ -296,7 +300,7 @@ Window* Monkey::someWindow(bool visibleOnly) {
     if (window->loaded() && (window->visible() || !visibleOnly)) candidates.push_back(window.get());
   }
   if (candidates.empty()) return nullptr;
-  return candidates[below(candidates.size())];
+  return candidates[pick(candidates.size())];
 }
 
 std::int16_t Monkey::variable(const Window& window, std::string_view name) const {

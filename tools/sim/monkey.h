@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -74,6 +75,8 @@ class Monkey {
 
   // --- the monkey's own draws ---
   [[nodiscard]] std::uint64_t below(std::uint64_t n);
+  // An index into something of `n` elements, drawn as below(n).
+  [[nodiscard]] std::size_t pick(std::size_t n);
   [[nodiscard]] bool chance(double p);
   [[nodiscard]] Game someGame();
   [[nodiscard]] std::int64_t someWait();

@@ -1,0 +1,121 @@
+#include "app/web/web_host.h"
+
+#include <emscripten.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+#include "app/web/browser.h"
+
+namespace fm::web {
+namespace {
+
+// The title of every message box, as on the desktop.
+constexpr const char* kTitle = "ソルネ聖誕祭用ミニゲーム集";
+
+enum InputKind : std::int32_t { kNone = 0, kClick, kKey, kClose, kFocus, kText, kPress };
+
+}  // namespace
+
+// Sleeps until the page wakes the program: see MG.wait in page.js.
+EM_ASYNC_JS(void, mg_wait, (double wakeAt), { await MG.wait(wakeAt); });
+
+WebHost::WebHost(Program& program)
+    : program_(program), pacer_(program), view_(program), start_(mg_now()) {
+  // The page's animation frames pace the ticks: a tick is taken at the first frame after it
+  // falls due.
+  pacer_.setFrameInterval(0);
+  program_.setHost(*this);
+}
+
+std::int64_t WebHost::clockNow() const {
+  return static_cast<std::int64_t>(std::floor(mg_now() - start_));
+}
+
+std::uint32_t WebHost::clockSeed() const {
+  return static_cast<std::uint32_t>(std::fmod(mg_date_now(), 4294967296.0));
+}
+
+void WebHost::beforeInput() {
+  pacer_.advanceTo(clockNow());
+}
+
+void WebHost::run() {
+  while (!program_.ended()) turn();
+}
+
+void WebHost::turn() {
+  const auto wake = pacer_.nextFrame();
+  mg_wait(wake ? static_cast<double>(*wake) + start_ : -1.0);
+  takeInputs();
+  if (wake && !program_.ended() && clockNow() >= *wake) pacer_.frame(clockNow());
+}
+
+void WebHost::takeInputs() {
+  std::array<std::int32_t, 5> fields{};
+  std::array<double, 2> point{};
+  while (!program_.ended() && mg_next_input(fields.data(), point.data()) != 0) {
+    const auto [kind, formId, widgetId, code, shift] = fields;
+    Window* window = view_.form(formId);
+    Widget* widget = view_.widget(widgetId);
+    switch (kind) {
+      case kClick:
+        if (widget != nullptr) program_.click(*widget);
+        break;
+      case kPress:
+        if (window == nullptr) break;
+        if (Widget* image = window->imageAt(point[0] * kTwipsPerPixel, point[1] * kTwipsPerPixel)) {
+          program_.click(*image);
+        }
+        break;
+      case kKey:
+        if (window != nullptr) {
+          program_.keyDown(*window, static_cast<std::int16_t>(code),
+                           static_cast<std::int16_t>(shift));
+        }
+        break;
+      case kClose:
+        if (window != nullptr) program_.close(*window);
+        break;
+      case kFocus:
+        if (window == nullptr) break;
+        if (widget != nullptr) {
+          window->focus(*widget);
+        } else {
+          window->focusSelf();
+        }
+        break;
+      case kText:
+        if (widget != nullptr) {
+          const std::unique_ptr<char, decltype(&std::free)> text(mg_input_text(), &std::free);
+          widget->setText(text.get());
+        }
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void WebHost::messageBox(Window& owner, const std::string& text) {
+  const int box = ++boxes_;
+  mg_box_open(box, view_.formId(owner), kTitle, text.c_str());
+  while (mg_box_is_open(box) != 0 && !program_.ended()) {
+    // A window closed while one of its boxes waits takes the box with it.
+    if (!owner.loaded()) {
+      mg_box_close(box);
+      break;
+    }
+    turn();
+  }
+  // The handler goes on at the moment OK was pressed, with every other tick due by then.
+  pacer_.advanceTo(clockNow());
+}
+
+void WebHost::programEnded() {
+  mg_program_ended();
+}
+
+}  // namespace fm::web
