@@ -4,25 +4,32 @@
 
 REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
   fonts-ipafont-gothic desktop-file-utils appstream)
+# The page: Emscripten with the parser its optimiser needs, fontTools (and Brotli for WOFF2) to
+# cut the text face down, Node.js for the runner built for it; Chromium and Selenium test it.
+WEB_PACKAGES=(emscripten node-acorn nodejs fonttools python3-brotli)
+WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
 LOG_DIR=build/logs
 
 missing_packages() {
   local package
-  for package in "${REQUIRED_PACKAGES[@]}"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       printf '%s\n' "$package"
     fi
   done
 }
 
+# ensure_dependencies [PACKAGE...]: installs what is missing of the desktop build's packages and
+# of the ones named.
 ensure_dependencies() {
+  local wanted=("${REQUIRED_PACKAGES[@]}" "$@")
   if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "This machine has no apt: install these packages (or your system's equivalents) and run again:" >&2
-    echo "  ${REQUIRED_PACKAGES[*]}" >&2
+    echo "  ${wanted[*]}" >&2
     exit 1
   fi
   local missing=()
-  mapfile -t missing < <(missing_packages)
+  mapfile -t missing < <(missing_packages "${wanted[@]}")
   [ "${#missing[@]}" -eq 0 ] && return 0
   local sudo=()
   if [ "$(id -u)" -ne 0 ]; then

@@ -43,9 +43,18 @@ bool isNative(const Widget& widget) {
 // left out of the page, also for screen readers.
 bool onTheWindow(const Widget& widget) {
   const Window& window = widget.window();
-  return widget.left() < static_cast<float>(window.clientWidth()) &&
-         widget.top() < static_cast<float>(window.clientHeight()) &&
-         widget.left() + widget.width() > 0 && widget.top() + widget.height() > 0;
+  float left = widget.left();
+  float top = widget.top();
+  float right = left + widget.width();
+  float bottom = top + widget.height();
+  if (widget.kind() == WidgetKind::Line) {
+    left = std::min(widget.x1(), widget.x2());
+    right = std::max(widget.x1(), widget.x2());
+    top = std::min(widget.y1(), widget.y2());
+    bottom = std::max(widget.y1(), widget.y2());
+  }
+  return left < static_cast<float>(window.clientWidth()) &&
+         top < static_cast<float>(window.clientHeight()) && right >= 0 && bottom >= 0;
 }
 
 }  // namespace

@@ -205,7 +205,7 @@ var MG = {
     element.dataset.id = String(id);
     element.style.zIndex = String(order);
     if (focusable && control) focusable.tabIndex = tabIndex >= 0 ? 0 : -1;
-    element.hidden = true;
+    element.setAttribute('hidden', '');
     form.client.append(element);
     MG.widgets[id] = { id, form: formId, kind, element, focusable, control, picture: -1 };
   },
@@ -217,7 +217,8 @@ var MG = {
     style.top = top + 'px';
     style.width = width + 'px';
     style.height = height + 'px';
-    widget.element.hidden = !shown;
+    // An attribute, which lines (SVG elements) take as well.
+    widget.element.toggleAttribute('hidden', !shown);
     if (widget.focusable && widget.control) widget.focusable.disabled = !enabled;
   },
 
@@ -242,6 +243,9 @@ var MG = {
   labelStyle(id, alignment, back, fore, points) {
     const style = MG.widgets[id].element.style;
     style.textAlign = ['left', 'right', 'center'][alignment] || 'left';
+    // Text wider than its label overflows on the side away from its alignment, both sides when
+    // centred, as on the desktop.
+    style.justifyContent = ['flex-start', 'flex-end', 'center'][alignment] || 'flex-start';
     style.backgroundColor = back || 'transparent';
     style.color = fore;
     style.fontSize = points + 'pt';
@@ -333,7 +337,8 @@ var MG = {
   },
   focusForm(form) {
     const widget = form.active >= 0 ? MG.widgets[form.active] : null;
-    const target = widget && widget.focusable && !widget.element.hidden ? widget.focusable :
+    const shown = widget && !widget.element.hasAttribute('hidden');
+    const target = shown && widget.focusable ? widget.focusable :
       form.panel;
     // A picture the player tabbed to keeps the focus while the window itself has it.
     const current = MG.widgetOf(document.activeElement);

@@ -1,0 +1,217 @@
+#!/usr/bin/python3
+"""The page in headless Chromium, opened from disk: every widget where the layout puts it, every
+scene played to its ending as the desktop's runner plays it, a race stroked with real keys to
+its end and back to the menu, the board's boxes answered while a race runs beside it, the pigeon
+pressed from the keyboard, windows closed from their close boxes until the program ends; and
+never a console error.
+
+    page_test.py PAGE NATIVE_RUNNER
+"""
+
+import pathlib
+import subprocess
+import sys
+import time
+import unittest
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(ROOT / "tools" / "web"))
+import browser  # noqa: E402
+from selenium.webdriver.common.by import By  # noqa: E402
+from selenium.webdriver.common.action_chains import ActionChains  # noqa: E402
+from selenium.webdriver.common.keys import Keys  # noqa: E402
+from selenium.webdriver.support.wait import WebDriverWait  # noqa: E402
+
+SCENES = sorted((ROOT / "tools" / "screenshots" / "scenes").glob("*.txt"))
+TWIPS = 15
+
+
+class Page(unittest.TestCase):
+    page = None
+    native = ""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser.chromium()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
+        browser.console_errors(self.driver)
+
+    def tearDown(self):
+        self.assertEqual(browser.console_errors(self.driver), [])
+
+    # --- helpers ---
+    def element(self, form, name, index=None):
+        selector = f'[data-form="{form}"] [data-widget="{name}"]'
+        if index is not None:
+            selector += f'[data-index="{index}"]'
+        return self.driver.find_element(By.CSS_SELECTOR, selector)
+
+    def shown(self, form, name=None):
+        element = (self.driver.find_element(By.CSS_SELECTOR, f'[data-form="{form}"]')
+                   if name is None else self.element(form, name))
+        return element.is_displayed()
+
+    def open_real(self):
+        """The page on the real clock, its time held still until advance() moves it on."""
+        # Time must run for a page to load: a test before may have held it.
+        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
+        self.driver.get("about:blank")
+        self.driver.get(self.page.as_uri())
+        # The program starts once its code has been compiled, after the page has loaded.
+        WebDriverWait(self.driver, 30).until(
+            lambda driver: driver.find_elements(By.CSS_SELECTOR, '[data-form="Form4"]:not([hidden])'))
+        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
+
+    def advance(self, ms):
+        """Lets `ms` of the page's time pass, as fast as the page can go."""
+        now = lambda: self.driver.execute_script("return performance.now()")  # noqa: E731
+        target = now() + ms
+        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy",
+                                    {"policy": "advance", "budget": ms})
+        deadline = time.monotonic() + 30
+        while now() < target - 0.5:
+            self.assertLess(time.monotonic(), deadline, "the page's time stands still")
+            time.sleep(0.002)
+
+    def marker(self):
+        return float(self.element("Form1", "Image5").value_of_css_property("left")[:-2])
+
+    # --- the tests ---
+    def test_every_widget_sits_where_the_layout_puts_it(self):
+        browser.open_simulated(self.driver, self.page)
+        browser.simulate(self.driver, "click Form4.Command1\nclick Form4.Command2\n"
+                                      "click Form4.Command3\nclick Form4.Command4\n")
+        # Each element's box within its window's client area, and whether it is shown.
+        boxes = self.driver.execute_script("""
+            const boxes = {};
+            for (const element of document.querySelectorAll('[data-widget]')) {
+              const client = element.closest('.client').getBoundingClientRect();
+              const box = element.getBoundingClientRect();
+              const form = element.closest('[data-form]').dataset.form;
+              boxes[form + '.' + element.dataset.widget + '(' + (element.dataset.index ?? '') + ')'] =
+                  [box.left - client.left, box.top - client.top, box.width, box.height,
+                   element.getClientRects().length > 0];
+            }
+            return boxes;""")
+        checked = 0
+        for form in ("Form4", "Form1", "Form2", "Form3", "Form5"):
+            client = self.driver.find_element(By.CSS_SELECTOR, f'[data-form="{form}"] .client')
+            state = browser.dump(self.driver, form)
+            self.assertAlmostEqual(client.rect["width"], state["ClientWidth"] / TWIPS, delta=1)
+            self.assertAlmostEqual(client.rect["height"], state["ClientHeight"] / TWIPS, delta=1)
+            for widget in state["widgets"]:
+                if widget["kind"] == "Timer":
+                    continue
+                index = "" if widget["index"] is None else widget["index"]
+                where = f'{form}.{widget["name"]}({index})'
+                *actual, shown = boxes[where]
+                if widget["kind"] == "Line":
+                    left, right = sorted((widget["X1"], widget["X2"]))
+                    top, bottom = sorted((widget["Y1"], widget["Y2"]))
+                    expected = (left, top, right - left, bottom - top)
+                else:
+                    expected = (widget["Left"], widget["Top"], widget["Width"], widget["Height"])
+                off = expected[0] >= state["ClientWidth"] or expected[1] >= state["ClientHeight"]
+                self.assertEqual(shown, widget["Visible"] and not off, where)
+                if not shown:
+                    continue
+                for got, want in zip(actual, expected):
+                    self.assertAlmostEqual(got, want / TWIPS, delta=1.01, msg=where)
+                checked += 1
+        self.assertGreater(checked, 50)
+
+    def test_every_scene_plays_to_its_ending_as_on_the_desktop(self):
+        for scene in SCENES:
+            with self.subTest(scene=scene.name):
+                text = scene.read_text(encoding="utf-8")
+                browser.open_simulated(self.driver, self.page)
+                native = subprocess.run([self.native], input=text.encode(), capture_output=True,
+                                        timeout=120)
+                self.assertEqual(browser.simulate(self.driver, text), native.stdout.decode())
+
+    def test_a_race_stroked_with_real_keys_to_its_end_and_back_to_the_menu(self):
+        self.open_real()
+        self.element("Form4", "Command1").click()
+        self.element("Form1", "Command3").click()
+        self.advance(3000)  # the countdown
+        keys = ActionChains(self.driver)
+        # The marker sets off from the middle to the right: a stroke as it nears the R end.
+        for _ in range(100):
+            if self.marker() >= 4520 / TWIPS:
+                break
+            self.advance(10)
+        keys.send_keys(Keys.ARROW_RIGHT).perform()
+        self.assertIn(self.element("Form1", "seimes").text,
+                      ("Perfect", "Great", "Good3", "Good2", "Good1", "Bad"))
+        self.assertGreater(float(self.element("Form1", "sorunehosi")
+                                 .value_of_css_property("left")[:-2]), 1560 / TWIPS)
+        # Once past the middle again, a stroke far from the end freezes the marker a second.
+        self.advance(700)
+        keys.send_keys(Keys.ARROW_LEFT).perform()
+        self.assertEqual(self.element("Form1", "seimes").text, "Poor")
+        frozen = self.marker()
+        self.advance(500)
+        self.assertEqual(self.marker(), frozen)
+        # The rival swims on to the finish; five seconds later the menu is back alone.
+        self.advance(60000)
+        self.assertFalse(self.shown("Form1"))
+        self.assertTrue(self.shown("Form4"))
+
+    def test_the_boards_boxes_are_answered_while_a_race_runs_beside_it(self):
+        self.open_real()
+        self.element("Form4", "Command4").click()
+        self.element("Form4", "Command1").click()
+        self.element("Form1", "Command3").click()
+        self.advance(3100)
+        self.element("Form5", "Command2").click()  # 救助 at once: the dialogue begins
+        self.advance(50)
+        boxes = []
+        for _ in range(12):
+            dialogs = self.driver.find_elements(By.CSS_SELECTOR, "dialog[open]")
+            if dialogs:
+                self.assertEqual(len(dialogs), 1)
+                before = self.marker()
+                self.advance(300)
+                self.assertNotEqual(self.marker(), before, "the race stands still behind a box")
+                boxes.append(dialogs[0].find_element(By.TAG_NAME, "p").text)
+                dialogs[0].find_element(By.TAG_NAME, "button").click()
+            self.advance(1000)
+        self.assertEqual(boxes[0], "ラビト、今助けるからね！！")
+        self.assertGreaterEqual(len(boxes), 2)
+        self.assertEqual(self.driver.find_elements(By.CSS_SELECTOR, "dialog[open]"), [])
+
+    def test_the_pigeon_is_a_button_for_the_keyboard(self):
+        self.open_real()
+        self.element("Form4", "Command3").click()
+        self.advance(16500)
+        pigeon = self.element("Form2", "Image1")
+        self.assertEqual(pigeon.get_attribute("role"), "button")
+        self.assertEqual(pigeon.get_attribute("aria-label"), "ハト")
+        self.assertFalse(self.shown("Form2", "Label2"))
+        self.driver.execute_script("arguments[0].focus()", pigeon)
+        ActionChains(self.driver).send_keys(Keys.SPACE).perform()
+        self.advance(20)
+        self.assertTrue(self.shown("Form2", "Label2"))
+
+    def test_closing_every_window_ends_the_program(self):
+        self.open_real()
+        self.element("Form4", "Command2").click()
+        self.element("Form4", "Command3").click()
+        self.advance(100)
+        for form in ("Form4", "Form3", "Form2"):
+            self.driver.find_element(By.CSS_SELECTOR, f'[data-form="{form}"] .close').click()
+            self.advance(20)
+            self.assertFalse(self.shown(form))
+        self.assertTrue(self.driver.find_element(By.ID, "ended").is_displayed())
+
+
+if __name__ == "__main__":
+    Page.page = pathlib.Path(sys.argv[1]).resolve()
+    Page.native = sys.argv[2]
+    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)

@@ -1,0 +1,67 @@
+"""Debian's headless Chromium driven through Debian's Selenium, for the page's tests, figures and
+pictures. Run with /usr/bin/python3: an earlier python3 on the PATH may not see python3-selenium.
+"""
+
+import base64
+import json
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+
+CHROMIUM = "/usr/bin/chromium"
+CHROMEDRIVER = "/usr/bin/chromedriver"
+# As root and without a network: no sandbox, no background connections.
+FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+         "--disable-extensions", "--hide-scrollbars", "--force-device-scale-factor=1"]
+
+
+def chromium(width=1400, height=1000, extra_flags=()):
+    options = Options()
+    for flag in FLAGS + [f"--window-size={width},{height}"] + list(extra_flags):
+        options.add_argument(flag)
+    options.binary_location = CHROMIUM
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+
+
+def shoot(driver, element, path):
+    """A picture of an element as the page shows it, wherever the page is scrolled."""
+    box = driver.execute_script(
+        "const r = arguments[0].getBoundingClientRect();"
+        "return {x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height};",
+        element)
+    shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
+        "format": "png", "captureBeyondViewport": True, "clip": dict(box, scale=1)})
+    with open(path, "wb") as file:
+        file.write(base64.b64decode(shot["data"]))
+
+
+def console_errors(driver):
+    """What the page wrote to its console as errors or warnings since the last call."""
+    return [entry["message"] for entry in driver.get_log("browser")
+            if entry["level"] in ("SEVERE", "WARNING")]
+
+
+def open_simulated(driver, page):
+    """A fresh page on a virtual clock (a page opened at the same address would stay as it is)."""
+    driver.get("about:blank")
+    driver.get(page.as_uri() + "#sim")
+
+
+def simulate(driver, lines):
+    """Carries out scenario lines in a page opened as minigames.html#sim; what it printed."""
+    driver.set_script_timeout(120)
+    result = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "window.minigamesSim(arguments[0]).then((out) => done({out}), (e) => done({error: String(e)}));",
+        lines)
+    if "error" in result:
+        raise RuntimeError("minigamesSim failed: " + result["error"])
+    return result["out"]
+
+
+def dump(driver, form):
+    """A window's state as the runner's dump prints it."""
+    return json.loads(simulate(driver, f"dump {form}\n"))

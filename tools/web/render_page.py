@@ -1,0 +1,52 @@
+#!/usr/bin/python3
+"""Renders every window of the page in its main states into PNG files: the scenes of
+tools/screenshots/scenes/ played in minigames.html#sim in headless Chromium, each `shot FORM FILE`
+taking a picture of that window as the page shows it.
+
+    /usr/bin/python3 tools/web/render_page.py PAGE [OUTDIR]
+"""
+
+import pathlib
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import browser  # noqa: E402
+
+SCENES = pathlib.Path(__file__).resolve().parents[1] / "screenshots" / "scenes"
+
+
+def render(page, out):
+    out.mkdir(parents=True, exist_ok=True)
+    driver = browser.chromium()
+    try:
+        for scene in sorted(SCENES.glob("*.txt")):
+            browser.open_simulated(driver, page)
+            pending = []
+            for line in scene.read_text(encoding="utf-8").splitlines():
+                words = line.split()
+                if words[:1] == ["shot"] and len(words) == 3:
+                    browser.simulate(driver, "\n".join(pending) + "\n")
+                    pending = []
+                    window = driver.find_element("css selector", f'[data-form="{words[1]}"]')
+                    if not window.is_displayed():
+                        print(f"{scene.name}: {words[1]} is not shown for {words[2]}",
+                              file=sys.stderr)
+                        return 1
+                    browser.shoot(driver, window, out / words[2])
+                elif words[:1] != ["boxshot"]:
+                    pending.append(line)
+            errors = browser.console_errors(driver)
+            if errors:
+                print(f"{scene.name}: " + "\n".join(errors), file=sys.stderr)
+                return 1
+    finally:
+        driver.quit()
+    return 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) < 2:
+        print(__doc__, file=sys.stderr)
+        sys.exit(2)
+    sys.exit(render(pathlib.Path(sys.argv[1]).resolve(),
+                    pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else "docs/page-screens")))
