@@ -26,6 +26,8 @@ void mg_widget_label(int widget, int alignment, const char* back, const char* fo
 void mg_widget_option(int widget, int value, const char* back, const char* fore);
 void mg_widget_line(int widget, double x1, double y1, double x2, double y2, const char* colour);
 void mg_widget_picture(int widget, int picture);
+// The text of a drawing of assets/ ("swim/pool"), for the program to free; empty for none.
+char* mg_drawing_text(const char* name);
 void mg_picture_define(int picture, const char* svg);
 
 // The control that has the window's focus, or -1 for the window itself.
@@ -36,7 +38,6 @@ int mg_box_is_open(int box);
 void mg_box_close(int box);
 
 void mg_program_ended();
-int mg_sim_mode();
 // Milliseconds on the page's monotonic clock, and since 1970.
 double mg_now();
 double mg_date_now();

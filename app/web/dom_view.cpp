@@ -1,6 +1,8 @@
 #include "app/web/dom_view.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "app/model/accessible_name.h"
@@ -60,7 +62,8 @@ bool onTheWindow(const Widget& widget) {
 }  // namespace
 
 DomView::DomView(Program& program) : program_(program) {
-  for (const auto& window : program.windows()) createForm(*window);
+  for (const auto& window : program.windows()) forms_.push_back(window.get());
+  created_.assign(forms_.size(), false);
 }
 
 Window* DomView::form(int id) const {
@@ -76,9 +79,9 @@ int DomView::formId(const Window& window) const {
   return static_cast<int>(found - forms_.begin());
 }
 
-void DomView::createForm(Window& window) {
-  const int id = static_cast<int>(forms_.size());
-  forms_.push_back(&window);
+void DomView::createForm(int id) {
+  Window& window = *forms_[id];
+  created_[id] = true;
   mg_form_create(id, std::string(window.name()).c_str(), window.caption().c_str(),
                  toPixels(window.clientWidth()), toPixels(window.clientHeight()));
   const auto& widgets = window.widgets();
@@ -100,9 +103,18 @@ void DomView::createForm(Window& window) {
 }
 
 void DomView::applyChanges() {
-  for (const auto& owned : program_.windows()) {
-    Window& window = *owned;
+  for (std::size_t id = 0; id < forms_.size(); ++id) {
+    Window& window = *forms_[id];
     if (!window.hasChanges()) continue;
+    if (!created_[id]) {
+      // A window never shown yet is made when it is, as it is then.
+      if (window.visible()) {
+        createForm(static_cast<int>(id));
+        mg_focus(static_cast<int>(id),
+                 window.activeControl() != nullptr ? widgetIds_.at(window.activeControl()) : -1);
+      }
+      continue;
+    }
     for (const Widget* widget : window.changedWidgets()) {
       if (widget->kind() != WidgetKind::Timer) applyWidget(*widget);
     }
@@ -140,7 +152,8 @@ void DomView::applyWidget(const Widget& widget) {
       mg_widget_text(id, widget.caption().c_str());
       break;
     case WidgetKind::Image:
-      mg_widget_picture(id, pictureId(widget.picture()));
+      // A picture is read when it first comes on the screen.
+      if (shown) mg_widget_picture(id, pictureId(widget.picture()));
       mg_widget_text(id, accessibleName(widget).c_str());
       break;
     case WidgetKind::OptionButton:
@@ -164,7 +177,9 @@ int DomView::pictureId(const Picture& picture) {
   if (found != pictureIds_.end()) return found->second;
   const int id = static_cast<int>(pictureIds_.size());
   pictureIds_.emplace(asset, id);
-  std::string svg = pictureSvg(std::string(drawingText(asset->drawingName())), *asset);
+  const std::unique_ptr<char, decltype(&std::free)> drawing(
+      mg_drawing_text(std::string(asset->drawingName()).c_str()), &std::free);
+  const std::string svg = pictureSvg(drawing.get(), *asset);
   mg_picture_define(id, svg.c_str());
   return id;
 }

@@ -10,8 +10,9 @@
 namespace fm::web {
 
 // The program's windows on the page: a panel for each window with an element for each widget,
-// created at once, and then kept as the model says. Every window and widget is known to the page
-// by a number; the page shows the same drawings as the desktop, each defined once.
+// created when the window is first shown, and then kept as the model says. Every window and
+// widget is known to the page by a number; the page shows the same drawings as the desktop,
+// each defined when first shown.
 class DomView {
  public:
   explicit DomView(Program& program);
@@ -24,20 +25,18 @@ class DomView {
   [[nodiscard]] int formId(const Window& window) const;
 
  private:
-  void createForm(Window& window);
+  // The window's panel and its widgets' elements, as they are now.
+  void createForm(int id);
   void applyFrame(Window& window);
   void applyWidget(const Widget& widget);
   int pictureId(const Picture& picture);
 
   Program& program_;
   std::vector<Window*> forms_;
+  std::vector<bool> created_;  // by window
   std::vector<Widget*> widgets_;
   std::unordered_map<const Widget*, int> widgetIds_;
   std::unordered_map<const PictureAsset*, int> pictureIds_;
 };
-
-// The text of a drawing of assets/, compiled in: "swim/pool" is assets/swim/pool.svg. Empty for
-// none.
-std::string_view drawingText(std::string_view name);
 
 }  // namespace fm::web

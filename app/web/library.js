@@ -33,6 +33,10 @@ mergeInto(LibraryManager.library, {
   mg_widget_picture: function (id, picture) {
     MG.picture(id, picture);
   },
+  mg_drawing_text__deps: ['$stringToNewUTF8'],
+  mg_drawing_text: function (name) {
+    return stringToNewUTF8(MG.drawing(UTF8ToString(name)));
+  },
   mg_picture_define: function (id, svg) {
     MG.definePicture(id, UTF8ToString(svg));
   },
@@ -51,9 +55,6 @@ mergeInto(LibraryManager.library, {
   mg_program_ended: function () {
     MG.ended();
   },
-  mg_sim_mode: function () {
-    return location.hash === '#sim' ? 1 : 0;
-  },
   mg_now: function () {
     return performance.now();
   },
@@ -63,6 +64,7 @@ mergeInto(LibraryManager.library, {
   // The oldest input the player made, or 0 when there is none: its kind, then its window,
   // widget, key code and Shift state into `fields`, the point of a press into `point`.
   mg_next_input: function (fields, point) {
+    if (!MG.takingInputs()) return 0;
     const input = MG.inputs.shift();
     if (!input) return 0;
     const at = fields >> 2;

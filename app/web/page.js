@@ -1,9 +1,13 @@
-// The page's side of the web host, run before the program starts (--pre-js). It builds and
-// updates the windows the program describes, and only records what the player does: the
-// program's own loop, or the loop of its innermost message box, takes each input in turn when it
-// wakes. The program calls in through library.js.
+// The page's side of the web host. It builds and updates the windows the program describes, and
+// only records what the player does: the program's own loop, or the loop of its innermost
+// message box, takes each input in turn when it wakes. The program calls in through library.js.
+//
+// The page holds two programs: the collection on the real clock, which it starts, and the same
+// collection with the scenario runner on a virtual clock, which it starts instead when opened as
+// minigames.html#sim.
 
 /* eslint-env browser */
+performance.mark('minigames-script');
 var MG = {
   forms: [],
   widgets: [],
@@ -15,14 +19,24 @@ var MG = {
   wakeFrame: 0,
   applying: false,
   shownOrder: 0,
+  // For the figures: how often the program has been woken, and, once a list is put here, how
+  // long it ran each time.
+  wakeUps: 0,
+  wokenAt: -1,
+  scriptTimes: null,
 
   // --- waking the program ---
   // Resolves at the next animation frame when `wakeAt` (ms on the page's clock) is less than a
   // frame away, at `wakeAt` when it is farther, never when it is below 0; and at once when the
   // player does something.
   wait(wakeAt) {
+    if (MG.wokenAt >= 0) {
+      // The program goes back to sleep: how long it ran since it was woken.
+      if (MG.scriptTimes) MG.scriptTimes.push(performance.now() - MG.wokenAt);
+      MG.wokenAt = -1;
+    }
     return new Promise((resolve) => {
-      if (MG.inputs.length > 0) {
+      if (MG.takingInputs() && MG.inputs.length > 0) {
         resolve();
         return;
       }
@@ -37,6 +51,10 @@ var MG = {
     });
   },
   wake() {
+    if (MG.wakeUp) {
+      ++MG.wakeUps;
+      MG.wokenAt = performance.now();
+    }
     cancelAnimationFrame(MG.wakeFrame);
     clearTimeout(MG.wakeTimer);
     MG.wakeFrame = 0;
@@ -49,6 +67,10 @@ var MG = {
     MG.inputs.push(input);
     MG.wake();
   },
+  // Inputs wait until the whole page has been read: the drawings come last.
+  takingInputs() {
+    return document.readyState !== 'loading';
+  },
   // The kinds of input, as the program numbers them.
   kinds: { click: 1, key: 2, close: 3, focus: 4, text: 5, press: 6 },
 
@@ -57,6 +79,7 @@ var MG = {
     return document.getElementById('desktop');
   },
   createForm(id, name, caption, width, height) {
+    if (id === 0) performance.mark('minigames-program');
     const panel = document.createElement('section');
     panel.className = 'window';
     panel.dataset.form = name;
@@ -66,6 +89,8 @@ var MG = {
     bar.className = 'title';
     const title = document.createElement('h2');
     title.id = 'title-' + name;
+    // The figures time the window's first paint.
+    title.setAttribute('elementtiming', name);
     title.textContent = caption;
     panel.setAttribute('aria-labelledby', title.id);
     const closeBox = document.createElement('button');
@@ -121,6 +146,10 @@ var MG = {
       form.client.removeAttribute('aria-description');
     }
     const opening = visible && form.panel.hidden;
+    if (opening && !MG.anyShown) {
+      MG.anyShown = true;
+      performance.mark('minigames-first-window');
+    }
     form.panel.hidden = !visible;
     if (opening) {
       // A window that opens comes last on the desktop, as a new window lands on top.
@@ -277,6 +306,14 @@ var MG = {
     line.setAttribute('stroke-width', '1');
   },
 
+  // The text of a drawing, from the table the page holds; read when first wanted.
+  drawing(name) {
+    if (!MG.drawings) {
+      MG.drawings = JSON.parse(document.getElementById('minigames-drawings').textContent);
+    }
+    return MG.drawings[name] || '';
+  },
+
   // --- pictures: the same SVG as on the desktop, drawn in the page so that its text is in the
   // page's own face. Names inside a drawing get a prefix of their own in each copy, so that two
   // copies on the page never take each other's gradients.
@@ -410,28 +447,54 @@ var MG = {
   },
 };
 
-// On a virtual clock (minigames.html#sim): tests and tools drive the page with scenarios.
-MG.simReady = () => {
-  MG.simulated = true;
-  document.documentElement.dataset.sim = 'ready';
-  if (MG.whenSimReady) MG.whenSimReady();
+// On a virtual clock (minigames.html#sim), tests and tools drive the page with scenarios:
+// window.minigamesSim(lines) carries them out and gives what the runner printed.
+// What the page holds as Base64 text, as bytes.
+MG.bytes = (id) => {
+  const text = document.getElementById(id).textContent;
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
+  const bytes = atob(text);
+  const code = new Uint8Array(bytes.length);
+  for (let i = 0; i < bytes.length; ++i) code[i] = bytes.charCodeAt(i);
+  return code;
 };
-window.minigamesSim = (lines) => new Promise((resolve, reject) => {
-  const run = () => {
-    try {
-      resolve(Module.ccall('mg_sim_run', 'string', ['string'], [lines]));
-    } catch (error) {
-      reject(error);
-    }
-  };
-  if (MG.simulated) {
-    run();
-  } else {
-    MG.whenSimReady = run;
+// What it holds gzipped, as a stream of the bytes unpacked.
+MG.unpack = (id) => new Blob([MG.bytes(id)]).stream().pipeThrough(
+  new DecompressionStream('gzip'));
+
+// Compiles a program's WebAssembly code for its runtime (as its instantiateWasm).
+MG.instantiate = (code) => (imports, receive) => {
+  const response = new Response(code, { headers: { 'Content-Type': 'application/wasm' } });
+  WebAssembly.instantiateStreaming(response, imports).then((result) => receive(result.instance));
+  return {};
+};
+
+MG.start = () => {
+  performance.mark('minigames-start');
+  if (location.hash !== '#sim') {
+    createMinigames({
+      instantiateWasm: MG.instantiate(MG.bytes('minigames-play-code')),
+      onRuntimeInitialized: () => performance.mark('minigames-compiled'),
+    });
+    return;
   }
-});
+  MG.simulated = new Promise((resolve) => {
+    // Kept out of the way after everything else, read only when wanted.
+    document.addEventListener('DOMContentLoaded', resolve);
+  }).then(() => new Response(MG.unpack('minigames-sim-program')).text()).then((script) => {
+    (0, eval)(script);
+    return createMinigamesSim({ instantiateWasm: MG.instantiate(MG.unpack('minigames-sim-code')) });
+  }).then((program) => {
+    program.ccall('mg_sim_start', null, [], []);
+    document.documentElement.dataset.sim = 'ready';
+    return program;
+  });
+};
+window.minigamesSim = (lines) => MG.simulated.then((program) =>
+  program.ccall('mg_sim_run', 'string', ['string'], [lines]));
 
 document.addEventListener('DOMContentLoaded', () => {
+  if (MG.inputs.length > 0) MG.wake();
   const again = document.getElementById('again');
   if (again) again.addEventListener('click', () => location.reload());
 });

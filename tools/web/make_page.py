@@ -1,5 +1,8 @@
 #!/usr/bin/python3
-"""Makes the page's shell: the HTML template with the text face and the icon built in.
+"""Makes the page, minigames.html: the HTML template with everything built in, so that the one
+file opens anywhere, offline: the page's script, the program on the real clock, the program on a
+virtual clock (read only for minigames.html#sim), the drawings of assets/, the icon and the text
+face.
 
 The face is IPA P Gothic cut down to the characters the collection shows (every character of
 its sources and drawings that is not ASCII, and all of printable ASCII), renamed as the IPA Font
@@ -9,8 +12,11 @@ where the face comes from and how to put the original back, is written beside th
 
 import argparse
 import base64
+import gzip
 import io
+import json
 import pathlib
+import re
 import sys
 
 from fontTools import subset
@@ -28,6 +34,23 @@ def shown_characters(roots):
                 text = path.read_text(encoding="utf-8")
                 characters.update(c for c in text if ord(c) > 0x7E and c.isprintable())
     return "".join(sorted(characters))
+
+
+def slimmed(svg):
+    """A drawing without what the page never shows: the XML declaration, comments, titles and the
+    indentation between elements."""
+    svg = re.sub(r"<\?xml[^>]*\?>", "", svg)
+    svg = re.sub(r"<!--.*?-->", "", svg, flags=re.S)
+    svg = re.sub(r"<title>.*?</title>", "", svg, flags=re.S)
+    return re.sub(r">\s+<", "><", svg).strip()
+
+
+def drawings(assets):
+    """Every drawing by its name ("swim/pool"), as JSON the page reads when it first wants one."""
+    table = {path.relative_to(assets).with_suffix("").as_posix():
+             slimmed(path.read_text(encoding="utf-8"))
+             for path in sorted(assets.glob("*/*.svg"))}
+    return json.dumps(table, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
 
 
 def subset_face(font_path, characters):
@@ -57,6 +80,19 @@ def subset_face(font_path, characters):
     return data.getvalue(), options.flavor
 
 
+def script(path):
+    text = pathlib.Path(path).read_text(encoding="utf-8")
+    if "</script" in text.lower():
+        sys.exit(f"{path} holds </script, which would end its element early")
+    return text
+
+
+def packed(data):
+    """Gzipped Base64 text, which no script engine parses and the HTML parser passes over
+    quickly."""
+    return base64.b64encode(gzip.compress(data, 9, mtime=0)).decode("ascii")
+
+
 NOTICE = """The text face of minigames.html, {family}, is a subset of IPA P Gothic (IPAPGothic),
 made with fontTools from {font} and renamed as the licence below requires. It holds only the
 characters the collection shows. It is licensed under the IPA Font License Agreement v1.0,
@@ -73,8 +109,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--template", required=True)
     parser.add_argument("--output", required=True)
+    parser.add_argument("--script", required=True, help="the page's own script")
+    parser.add_argument("--play", required=True,
+                        help="the program on the real clock (its .wasm lies beside it)")
+    parser.add_argument("--sim", required=True,
+                        help="the program on a virtual clock (its .wasm lies beside it)")
     parser.add_argument("--font", required=True)
     parser.add_argument("--icon", required=True)
+    parser.add_argument("--assets", required=True, help="the folder of the drawings")
     parser.add_argument("--licence", required=True, help="the font's licence text")
     parser.add_argument("--licence-output", required=True)
     parser.add_argument("roots", nargs="+", help="folders whose text the page shows")
@@ -82,13 +124,25 @@ def main():
 
     face, flavor = subset_face(args.font, shown_characters(args.roots))
     icon = pathlib.Path(args.icon).read_bytes()
-    shell = pathlib.Path(args.template).read_text(encoding="utf-8")
-    shell = shell.replace("{{FONT}}", base64.b64encode(face).decode("ascii"))
-    shell = shell.replace("{{FONT_TYPE}}", "font/" + flavor)
-    shell = shell.replace("{{FONT_FORMAT}}", flavor)
-    shell = shell.replace("{{ICON}}",
-                          "data:image/svg+xml;base64," + base64.b64encode(icon).decode("ascii"))
-    pathlib.Path(args.output).write_text(shell, encoding="utf-8")
+    play, sim = pathlib.Path(args.play), pathlib.Path(args.sim)
+    parts = {
+        "{{FONT}}": base64.b64encode(face).decode("ascii"),
+        "{{FONT_TYPE}}": "font/" + flavor,
+        "{{FONT_FORMAT}}": flavor,
+        "{{ICON}}": "data:image/svg+xml;base64," + base64.b64encode(icon).decode("ascii"),
+        "{{DRAWINGS}}": drawings(pathlib.Path(args.assets)),
+        "{{PAGE_SCRIPT}}": script(args.script),
+        "{{PLAY_PROGRAM}}": script(play),
+        # The code of the program on the real clock as it is, to start at once; the program on
+        # a virtual clock gzipped, read only when wanted.
+        "{{PLAY_CODE}}": base64.b64encode(play.with_suffix(".wasm").read_bytes()).decode("ascii"),
+        "{{SIM_PROGRAM}}": packed(sim.read_bytes()),
+        "{{SIM_CODE}}": packed(sim.with_suffix(".wasm").read_bytes()),
+    }
+    page = pathlib.Path(args.template).read_text(encoding="utf-8")
+    for slot, text in parts.items():
+        page = page.replace(slot, text)
+    pathlib.Path(args.output).write_text(page, encoding="utf-8")
     licence = pathlib.Path(args.licence).read_text(encoding="utf-8")
     pathlib.Path(args.licence_output).write_text(
         NOTICE.format(family=FAMILY, font=args.font) + licence, encoding="utf-8")

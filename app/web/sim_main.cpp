@@ -1,18 +1,17 @@
-// The collection in a web page. Opened as it is, the page runs the program on the real clock;
-// opened as minigames.html#sim it runs it on a virtual clock instead and answers
-// window.minigamesSim(lines) with the scenario runner's protocol, painting the page as it goes.
+// The collection in a web page on a virtual clock, for tests and tools: the page opened as
+// minigames.html#sim answers window.minigamesSim(lines) with the scenario runner's protocol,
+// painting the page as it goes. A program of its own, which the page loads only then.
 
 #include <emscripten.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "app/collection.h"
 #include "app/headless/headless_host.h"
 #include "app/model/program.h"
-#include "app/web/browser.h"
 #include "app/web/dom_view.h"
-#include "app/web/web_host.h"
 #include "tools/sim/runner.h"
 
 namespace {
@@ -22,7 +21,7 @@ fm::Program& withCollection(fm::Program& program) {
   return program;
 }
 
-// The page on a virtual clock, driven by scenarios.
+// The program on the page, driven by scenarios.
 struct SimulatedPage {
   SimulatedPage() {
     host.onRefresh([this] { view.applyChanges(); });
@@ -36,31 +35,22 @@ struct SimulatedPage {
   fm::sim::Runner runner{program, host, out};
 };
 
-SimulatedPage* simulated = nullptr;
+std::unique_ptr<SimulatedPage> page;
 
 }  // namespace
+
+// Starts the program as the real one starts: the menu open at time 0.
+extern "C" EMSCRIPTEN_KEEPALIVE void mg_sim_start() {
+  page = std::make_unique<SimulatedPage>();
+  page->program.start(fm::firstWindow(page->program));
+}
 
 // Carries out scenario lines and returns what the runner printed for them.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* mg_sim_run(const char* lines) {
   static std::string printed;
   std::istringstream in(lines);
-  simulated->out.str("");
-  simulated->runner.run(in);
-  printed = simulated->out.str();
+  page->out.str("");
+  page->runner.run(in);
+  printed = page->out.str();
   return printed.c_str();
-}
-
-int main() {
-  if (mg_sim_mode() != 0) {
-    simulated = new SimulatedPage();
-    simulated->program.start(fm::firstWindow(simulated->program));
-    EM_ASM(MG.simReady());
-    return 0;
-  }
-  static fm::Program program;
-  fm::addCollection(program);
-  static fm::web::WebHost host(program);
-  program.start(fm::firstWindow(program));
-  host.run();
-  return 0;
 }

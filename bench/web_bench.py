@@ -1,0 +1,125 @@
+#!/usr/bin/python3
+"""The page's figures, each beside its baseline measured in the same run, in headless Chromium,
+printed as JSON lines like minigames-bench's:
+
+- page weight: the one file, against 2 MB;
+- load to the menu's first paint, beside a minimal page showing one line of Japanese text in the
+  same face (both timed by the paint of an element marked for Element Timing);
+- the program's script time per frame with a race running (from the moment the page wakes it
+  until it sleeps again), p50 / p99;
+- how often the program is woken with only the menu open.
+
+    /usr/bin/python3 bench/web_bench.py build/web/minigames.html [--quick]
+"""
+
+import base64
+import json
+import pathlib
+import re
+import statistics
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tools" / "web"))
+import browser  # noqa: E402
+
+FIRST_PAINT = """
+const done = arguments[arguments.length - 1];
+const seen = (entries) => {
+  const entry = entries.find((e) => e.identifier === arguments[0]);
+  if (entry) done(entry.renderTime || entry.loadTime);
+};
+new PerformanceObserver((list) => seen(list.getEntries()))
+    .observe({type: 'element', buffered: true});
+"""
+
+
+def percentile(values, fraction):
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, max(0, int(len(ordered) * fraction + 0.999999) - 1))]
+
+
+def emit(line):
+    print(json.dumps(line, ensure_ascii=False), flush=True)
+
+
+def minimal_page(page):
+    """One line of Japanese text in the page's own face, and nothing else."""
+    face = re.search(r"src: url\((data:[^)]*)\) format\(\"([a-z0-9]+)\"\)",
+                     page.read_text(encoding="utf-8"))
+    html = ("<!doctype html><html lang=ja><meta charset=utf-8><style>@font-face{font-family:g;"
+            f"src:url({face.group(1)}) format(\"{face.group(2)}\")}}body{{font-family:g}}</style>"
+            "<p elementtiming=line>ソルネ聖誕祭用ミニゲーム集</p></html>")
+    path = pathlib.Path(tempfile.mkdtemp()) / "minimal.html"
+    path.write_text(html, encoding="utf-8")
+    return path
+
+
+def first_paint(driver, path, identifier):
+    driver.get("about:blank")
+    driver.get(path.as_uri())
+    driver.set_script_timeout(30)
+    return driver.execute_async_script(FIRST_PAINT, identifier)
+
+
+def load_times(page, repetitions):
+    minimal = minimal_page(page)
+    ours, theirs = [], []
+    for _ in range(repetitions):
+        driver = browser.chromium()
+        try:
+            theirs.append(first_paint(driver, minimal, "line"))
+            ours.append(first_paint(driver, page, "Form4"))
+        finally:
+            driver.quit()
+    value, baseline = statistics.median(ours), statistics.median(theirs)
+    emit({"name": "page_load_to_menu_first_paint", "unit": "ms", "value": round(value, 1),
+          "baseline": round(baseline, 1),
+          "baseline_what": "minimal page: one line of Japanese text in the same face",
+          "ratio": round(value / baseline, 3), "target": "<= 1.5 x baseline",
+          "met": value <= 1.5 * baseline})
+
+
+def frames(page, race_ms, idle_ms):
+    driver = browser.chromium()
+    try:
+        driver.get(page.as_uri())
+        time.sleep(1)
+        woken = driver.execute_script("return MG.wakeUps")
+        time.sleep(idle_ms / 1000)
+        idle = driver.execute_script("return MG.wakeUps") - woken
+        driver.find_element("css selector", '[data-form="Form4"] [data-widget="Command1"]').click()
+        driver.find_element("css selector", '[data-form="Form1"] [data-widget="Command3"]').click()
+        time.sleep(3.2)  # the countdown
+        driver.execute_script("MG.scriptTimes = []")
+        started = time.monotonic()
+        time.sleep(race_ms / 1000)
+        times = driver.execute_script("const t = MG.scriptTimes; MG.scriptTimes = null; return t")
+        seconds = time.monotonic() - started
+        errors = browser.console_errors(driver)
+    finally:
+        driver.quit()
+    p99 = percentile(times, 0.99)
+    emit({"name": "page_script_time_per_frame_race_running", "unit": "ms",
+          "value": {"p50": round(percentile(times, 0.5), 3), "p99": round(p99, 3),
+                    "max": round(max(times), 3), "frames": len(times),
+                    "frames_per_s": round(len(times) / seconds, 1)},
+          "target": "p99 <= 2 ms", "met": p99 <= 2 and not errors})
+    emit({"name": "page_frames_with_script_menu_only", "unit": "wake-ups", "span_ms": idle_ms,
+          "value": idle, "target": "none", "met": idle == 0})
+
+
+def main():
+    page = pathlib.Path(sys.argv[1]).resolve()
+    quick = "--quick" in sys.argv
+    size = page.stat().st_size
+    emit({"name": "page_weight", "unit": "bytes", "value": size, "target": "<= 2 MB",
+          "met": size <= 2 * 1024 * 1024})
+    load_times(page, 3 if quick else 7)
+    frames(page, 3000 if quick else 20000, 2000 if quick else 10000)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
