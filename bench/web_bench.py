@@ -46,11 +46,11 @@ def emit(line):
 
 def minimal_page(page):
     """One line of Japanese text in the page's own face, and nothing else."""
-    face = re.search(r"src: url\((data:[^)]*)\) format\(\"([a-z0-9]+)\"\)",
-                     page.read_text(encoding="utf-8"))
+    face = re.search(r'<script type="text/plain" id="minigames-face">([^<]*)</script>',
+                     page.read_text(encoding="utf-8")).group(1)
     html = ("<!doctype html><html lang=ja><meta charset=utf-8><style>@font-face{font-family:g;"
-            f"src:url({face.group(1)}) format(\"{face.group(2)}\")}}body{{font-family:g}}</style>"
-            "<p elementtiming=line>ソルネ聖誕祭用ミニゲーム集</p></html>")
+            f"src:url(data:font/woff2;base64,{face}) format(\"woff2\")}}body{{font-family:g}}"
+            "</style><p elementtiming=line>ソルネ聖誕祭用ミニゲーム集</p></html>")
     path = pathlib.Path(tempfile.mkdtemp()) / "minimal.html"
     path.write_text(html, encoding="utf-8")
     return path

@@ -156,8 +156,13 @@ var MG = {
       form.panel.style.order = String(++MG.shownOrder);
     }
     if (visible && (opening || raise)) {
-      form.panel.scrollIntoView({ block: 'nearest', inline: 'nearest' });
-      MG.focusForm(form);
+      // After the picture it is part of: moving the focus and scrolling would have the page
+      // laid out at once.
+      requestAnimationFrame(() => {
+        if (form.panel.hidden) return;
+        form.panel.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        MG.focusForm(form);
+      });
     }
   },
 
@@ -458,6 +463,10 @@ MG.bytes = (id) => {
   for (let i = 0; i < bytes.length; ++i) code[i] = bytes.charCodeAt(i);
   return code;
 };
+// The text face, handed to the browser before it lays anything out: read from bytes, it is ready
+// for the first picture of the page.
+document.fonts.add(new FontFace('SoruneGothic', MG.bytes('minigames-face')));
+
 // What it holds gzipped, as a stream of the bytes unpacked.
 MG.unpack = (id) => new Blob([MG.bytes(id)]).stream().pipeThrough(
   new DecompressionStream('gzip'));
@@ -475,7 +484,7 @@ MG.start = () => {
     createMinigames({
       instantiateWasm: MG.instantiate(MG.bytes('minigames-play-code')),
       onRuntimeInitialized: () => performance.mark('minigames-compiled'),
-    });
+    }).then((program) => program.ccall('mg_play', null, [], [], { async: true }));
     return;
   }
   MG.simulated = new Promise((resolve) => {

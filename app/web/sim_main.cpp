@@ -16,11 +16,6 @@
 
 namespace {
 
-fm::Program& withCollection(fm::Program& program) {
-  fm::addCollection(program);
-  return program;
-}
-
 // The program on the page, driven by scenarios.
 struct SimulatedPage {
   SimulatedPage() {
@@ -29,7 +24,7 @@ struct SimulatedPage {
 
   fm::Program program;
   fm::HeadlessHost host{program};
-  fm::web::DomView view{withCollection(program)};
+  fm::web::DomView view{fm::withCollection(program)};
   std::ostringstream out;
   // Listens from the start, so that it hears boxes raised while the program starts.
   fm::sim::Runner runner{program, host, out};
