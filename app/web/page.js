@@ -28,7 +28,8 @@ var MG = {
   // --- waking the program ---
   // Resolves at the next animation frame when `wakeAt` (ms on the page's clock) is less than a
   // frame away, at `wakeAt` when it is farther, never when it is below 0; and at once when the
-  // player does something.
+  // player does something. A hidden page has no frames: time goes on there with timers, which
+  // the browser runs as often as it lets a hidden page.
   wait(wakeAt) {
     if (MG.wokenAt >= 0) {
       // The program goes back to sleep: how long it ran since it was woken.
@@ -43,7 +44,10 @@ var MG = {
       MG.wakeUp = resolve;
       if (wakeAt < 0) return;
       const delay = wakeAt - performance.now();
-      if (delay < 16) {
+      if (document.hidden) {
+        // Nobody sees it: a tenth of a second at a time is soon enough.
+        MG.wakeTimer = setTimeout(MG.wake, Math.max(100, delay));
+      } else if (delay < 16) {
         MG.wakeFrame = requestAnimationFrame(MG.wake);
       } else {
         MG.wakeTimer = setTimeout(MG.wake, delay);
@@ -501,6 +505,10 @@ MG.start = () => {
 };
 window.minigamesSim = (lines) => MG.simulated.then((program) =>
   program.ccall('mg_sim_run', 'string', ['string'], [lines]));
+
+// Hidden or shown again, the program plans its next wake-up anew: frames come only to a page
+// that is shown.
+document.addEventListener('visibilitychange', () => MG.wake());
 
 document.addEventListener('DOMContentLoaded', () => {
   if (MG.inputs.length > 0) MG.wake();

@@ -199,6 +199,18 @@ class Page(unittest.TestCase):
         self.advance(20)
         self.assertTrue(self.shown("Form2", "Label2"))
 
+    def test_time_goes_on_while_the_page_is_hidden(self):
+        self.open_real()
+        self.element("Form4", "Command1").click()
+        self.element("Form1", "Command3").click()
+        # Frozen and woken again, the page stays hidden: no frames come to it any more.
+        for state in ("frozen", "active"):
+            self.driver.execute_cdp_cmd("Page.setWebLifecycleState", {"state": state})
+        self.assertEqual(self.driver.execute_script("return document.visibilityState"), "hidden")
+        self.advance(3500)
+        self.assertEqual(self.element("Form1", "Label1").get_attribute("textContent"), "0")
+        self.assertNotEqual(self.marker(), 3240 / TWIPS, "the race has not set off")
+
     def test_closing_every_window_ends_the_program(self):
         self.open_real()
         self.element("Form4", "Command2").click()

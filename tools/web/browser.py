@@ -17,7 +17,7 @@ FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "-
          "--disable-extensions", "--hide-scrollbars", "--force-device-scale-factor=1"]
 
 
-def chromium(width=1400, height=1000, extra_flags=()):
+def chromium(width=1280, height=1000, extra_flags=()):
     options = Options()
     for flag in FLAGS + [f"--window-size={width},{height}"] + list(extra_flags):
         options.add_argument(flag)
@@ -26,14 +26,14 @@ def chromium(width=1400, height=1000, extra_flags=()):
     return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
 
-def shoot(driver, element, path):
+def shoot(driver, element, path, scale=1):
     """A picture of an element as the page shows it, wherever the page is scrolled."""
     box = driver.execute_script(
         "const r = arguments[0].getBoundingClientRect();"
         "return {x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height};",
         element)
     shot = driver.execute_cdp_cmd("Page.captureScreenshot", {
-        "format": "png", "captureBeyondViewport": True, "clip": dict(box, scale=1)})
+        "format": "png", "captureBeyondViewport": True, "clip": dict(box, scale=scale)})
     with open(path, "wb") as file:
         file.write(base64.b64decode(shot["data"]))
 

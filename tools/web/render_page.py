@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Renders every window of the page in its main states into PNG files: the scenes of
 tools/screenshots/scenes/ played in minigames.html#sim in headless Chromium, each `shot FORM FILE`
-taking a picture of that window as the page shows it.
+taking a picture of that window as the page shows it; and page.png, the whole page with every
+game under way (the README's picture of the page).
 
     /usr/bin/python3 tools/web/render_page.py PAGE [OUTDIR]
 """
@@ -13,6 +14,25 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import browser  # noqa: E402
 
 SCENES = pathlib.Path(__file__).resolve().parents[1] / "screenshots" / "scenes"
+# Every game under way: a stroke graded "Great", the feed passed, the cards laid, the dice thrown.
+EVERY_GAME = """rnd 0.5 0.25
+click Form4.Command1
+click Form1.Command3
+wait 3510
+key Form1 39
+click Form4.Command3
+wait 4200
+click Form2.Command1
+click Form2.Command2
+click Form2.Command3
+click Form4.Command2
+rnd 0.05
+click Form3.Command1(0)
+click Form4.Command4
+rnd 0.0 0.015 0.025 0.5 0.0 0.15 0.3 0.9 0.9 0.9
+click Form5.Command1
+wait 2600
+"""
 
 
 def render(page, out):
@@ -39,6 +59,11 @@ def render(page, out):
             if errors:
                 print(f"{scene.name}: " + "\n".join(errors), file=sys.stderr)
                 return 1
+        browser.open_simulated(driver, page)
+        browser.simulate(driver, EVERY_GAME)
+        driver.execute_script("scrollTo(0, 0)")
+        browser.shoot(driver, driver.find_element("css selector", "html"), out / "page.png",
+                      scale=0.75)
     finally:
         driver.quit()
     return 0
