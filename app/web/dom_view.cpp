@@ -61,7 +61,7 @@ bool onTheWindow(const Widget& widget) {
 
 }  // namespace
 
-DomView::DomView(Program& program) : program_(program) {
+DomView::DomView(Program& program) {
   for (const auto& window : program.windows()) forms_.push_back(window.get());
   created_.assign(forms_.size(), false);
 }

@@ -31,7 +31,6 @@ class DomView {
   void applyWidget(const Widget& widget);
   int pictureId(const Picture& picture);
 
-  Program& program_;
   std::vector<Window*> forms_;
   std::vector<bool> created_;  // by window
   std::vector<Widget*> widgets_;
