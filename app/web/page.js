@@ -150,6 +150,7 @@ var MG = {
       form.client.removeAttribute('aria-description');
     }
     const opening = visible && form.panel.hidden;
+    if (opening && !form.tabsInOrder) MG.orderTabs(form);
     if (opening && !MG.anyShown) {
       MG.anyShown = true;
       performance.mark('minigames-first-window');
@@ -245,7 +246,18 @@ var MG = {
     if (focusable && control) focusable.tabIndex = tabIndex >= 0 ? 0 : -1;
     element.setAttribute('hidden', '');
     form.client.append(element);
-    MG.widgets[id] = { id, form: formId, kind, element, focusable, control, picture: -1 };
+    MG.widgets[id] = {
+      id, form: formId, kind, element, focusable, control, tabIndex, picture: -1,
+    };
+  },
+
+  // Tab goes from control to control in the order of their TabIndex: the page's order of the
+  // elements, which their stacking does not depend on.
+  orderTabs(form) {
+    form.tabsInOrder = true;
+    MG.widgets.filter((widget) => widget && widget.form === form.id && widget.control)
+      .sort((a, b) => a.tabIndex - b.tabIndex)
+      .forEach((widget) => form.client.append(widget.element));
   },
 
   place(id, left, top, width, height, shown, enabled) {

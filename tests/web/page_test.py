@@ -99,10 +99,20 @@ class Page(unittest.TestCase):
                    element.getClientRects().length > 0];
             }
             return boxes;""")
+        # Tab goes through the controls in the order of their TabIndex.
+        tabs = self.driver.execute_script("""
+            return Array.from(document.querySelectorAll('[data-form] button[data-widget],'
+                + ' [data-form] label[data-widget], [data-form] input[data-widget]'),
+              (e) => e.closest('[data-form]').dataset.form + '.' + e.dataset.widget + '('
+                + (e.dataset.index ?? '') + ')');""")
         checked = 0
         for form in ("Form4", "Form1", "Form2", "Form3", "Form5"):
             client = self.driver.find_element(By.CSS_SELECTOR, f'[data-form="{form}"] .client')
             state = browser.dump(self.driver, form)
+            order = {f'{form}.{w["name"]}({"" if w["index"] is None else w["index"]})':
+                     w["TabIndex"] for w in state["widgets"] if "TabIndex" in w}
+            indexes = [order[tab] for tab in tabs if tab.startswith(form + ".")]
+            self.assertEqual(indexes, sorted(indexes), form)
             self.assertAlmostEqual(client.rect["width"], state["ClientWidth"] / TWIPS, delta=1)
             self.assertAlmostEqual(client.rect["height"], state["ClientHeight"] / TWIPS, delta=1)
             for widget in state["widgets"]:
