@@ -15,6 +15,8 @@ var MG = {
   inputs: [],
   boxes: [],
   wakeUp: null,
+  // When the sleeping program wants to be woken (-1: only by the player).
+  dueAt: -1,
   wakeTimer: 0,
   wakeFrame: 0,
   applying: false,
@@ -36,6 +38,7 @@ var MG = {
       if (MG.scriptTimes) MG.scriptTimes.push(performance.now() - MG.wokenAt);
       MG.wokenAt = -1;
     }
+    MG.dueAt = wakeAt;
     return new Promise((resolve) => {
       if (MG.takingInputs() && MG.inputs.length > 0) {
         resolve();
@@ -71,7 +74,7 @@ var MG = {
     MG.inputs.push(input);
     MG.wake();
   },
-  // Inputs wait until the whole page has been read: the drawings come last.
+  // Inputs wait until the whole page has been read.
   takingInputs() {
     return document.readyState !== 'loading';
   },
@@ -84,6 +87,7 @@ var MG = {
   },
   createForm(id, name, caption, width, height) {
     if (id === 0) performance.mark('minigames-program');
+    if (MG.forms[id]) return;
     const panel = document.createElement('section');
     panel.className = 'window';
     panel.dataset.form = name;
@@ -181,6 +185,7 @@ var MG = {
   },
 
   createWidget(id, formId, kind, name, index, order, tabIndex, pressable) {
+    if (MG.widgets[id]) return;
     const form = MG.forms[formId];
     let element;
     let focusable = null;
@@ -327,11 +332,9 @@ var MG = {
     line.setAttribute('stroke-width', '1');
   },
 
-  // The text of a drawing, from the table the page holds; read when first wanted.
+  // The text of a drawing, from the table the page holds, unpacked before the program starts.
+  drawings: {},
   drawing(name) {
-    if (!MG.drawings) {
-      MG.drawings = JSON.parse(document.getElementById('minigames-drawings').textContent);
-    }
     return MG.drawings[name] || '';
   },
 
@@ -339,6 +342,7 @@ var MG = {
   // page's own face. Names inside a drawing get a prefix of their own in each copy, so that two
   // copies on the page never take each other's gradients.
   definePicture(id, svg) {
+    if (MG.pictures[id]) return;
     const template = document.createElement('template');
     template.innerHTML = svg.replace(/^<\?xml[^>]*>\s*/, '');
     MG.pictures[id] = { template: template.content.firstElementChild, copies: 0 };
@@ -494,19 +498,43 @@ MG.instantiate = (code) => (imports, receive) => {
   return {};
 };
 
+// The calls the program makes as it starts, written down when the page was put together: played
+// back as soon as the page has its desktop, they show the menu while the program is still being
+// read. The program then makes the same calls, which find their windows already there.
+MG.playBack = (calls) => {
+  if (location.hash === '#sim') return;
+  for (const [name, ...args] of calls) MG[name](...args);
+};
+
+// The drawings, before a program starts.
+MG.unpackDrawings = () => new Response(MG.unpack('minigames-drawings')).json().then((table) => {
+  MG.drawings = table;
+});
+
 MG.start = () => {
   performance.mark('minigames-start');
   if (location.hash !== '#sim') {
-    createMinigames({
-      instantiateWasm: MG.instantiate(MG.bytes('minigames-play-code')),
+    Promise.resolve().then(() => Promise.all([
+      new Response(MG.unpack('minigames-play-code')).arrayBuffer(), MG.unpackDrawings(),
+    ])).then(([code]) => createMinigames({
+      instantiateWasm: MG.instantiate(code),
       onRuntimeInitialized: () => performance.mark('minigames-compiled'),
-    }).then((program) => program.ccall('mg_play', null, [], [], { async: true }));
+    })).then((program) => {
+      document.documentElement.dataset.play = 'running';
+      program.ccall('mg_play', null, [], [], { async: true });
+    }).catch((error) => {
+      // A browser too old for the program: the menu it shows would not answer, so say so.
+      document.getElementById('failed').hidden = false;
+      throw error;
+    });
     return;
   }
   MG.simulated = new Promise((resolve) => {
     // Kept out of the way after everything else, read only when wanted.
     document.addEventListener('DOMContentLoaded', resolve);
-  }).then(() => new Response(MG.unpack('minigames-sim-program')).text()).then((script) => {
+  }).then(() => Promise.all([
+    new Response(MG.unpack('minigames-sim-program')).text(), MG.unpackDrawings(),
+  ])).then(([script]) => {
     (0, eval)(script);
     return createMinigamesSim({ instantiateWasm: MG.instantiate(MG.unpack('minigames-sim-code')) });
   }).then((program) => {

@@ -23,7 +23,7 @@ enum InputKind : std::int32_t { kNone = 0, kClick, kKey, kClose, kFocus, kText, 
 EM_ASYNC_JS(void, mg_wait, (double wakeAt), { await MG.wait(wakeAt); });
 
 WebHost::WebHost(Program& program)
-    : program_(program), pacer_(program), view_(program), start_(mg_now()) {
+    : program_(program), pacer_(program), view_(program), start_(std::floor(mg_now())) {
   // The page's animation frames pace the ticks: a tick is taken at the first frame after it
   // falls due.
   pacer_.setFrameInterval(0);

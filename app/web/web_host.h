@@ -41,6 +41,8 @@ class WebHost final : public Host {
   Program& program_;
   TickPacer pacer_;
   DomView view_;
+  // A whole millisecond on the page's clock: a wake-up planned for a tick's due time then finds
+  // the tick due exactly, with no rounding in between.
   double start_ = 0;
   int boxes_ = 0;
 };

@@ -2,8 +2,8 @@
 """The page in headless Chromium, opened from disk: every widget where the layout puts it, every
 scene played to its ending as the desktop's runner plays it, a race stroked with real keys to
 its end and back to the menu, the board's boxes answered while a race runs beside it, the pigeon
-pressed from the keyboard, windows closed from their close boxes until the program ends; and
-never a console error.
+pressed from the keyboard, windows closed from their close boxes until the program ends, a
+browser too old for the program told so; and never a console error otherwise.
 
     page_test.py PAGE NATIVE_RUNNER
 """
@@ -63,9 +63,18 @@ class Page(unittest.TestCase):
         self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
         self.driver.get("about:blank")
         self.driver.get(self.page.as_uri())
-        # The program starts once its code has been compiled, after the page has loaded.
-        WebDriverWait(self.driver, 30).until(
-            lambda driver: driver.find_elements(By.CSS_SELECTOR, '[data-form="Form4"]:not([hidden])'))
+        # The menu is shown before the program runs; the program starts once its code has been
+        # compiled, and takes over the menu as it is, making no window or widget twice. It takes
+        # what the player does once the whole page has been read.
+        self.assertTrue(self.shown("Form4"))
+        WebDriverWait(self.driver, 30).until(lambda driver: driver.execute_script(
+            "return document.documentElement.dataset.play && document.readyState === 'complete'"))
+        names = self.driver.execute_script(
+            "return Array.from(document.querySelectorAll('[data-form], [data-widget]'), (e) =>"
+            " (e.dataset.form || e.closest('[data-form]').dataset.form + '.' + e.dataset.widget)"
+            " + '(' + (e.dataset.index ?? '') + ')')")
+        self.assertEqual(len(names), len(set(names)))
+        self.assertIn("Form4.Command1()", names)
         self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
 
     def advance(self, ms):
@@ -77,6 +86,19 @@ class Page(unittest.TestCase):
         deadline = time.monotonic() + 30
         while now() < target - 0.5:
             self.assertLess(time.monotonic(), deadline, "the page's time stands still")
+            time.sleep(0.002)
+        # Frames come on the real clock: the program may not have had one since the page's time
+        # stopped. It has caught up when it sleeps with nothing to take and nothing due by then.
+        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
+        stopped = now()
+        caught_up = ("return !document.getElementById('ended').hidden || MG.wakeUp !== null"
+                     " && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > arguments[0])")
+        deadline = time.monotonic() + 30
+        while not self.driver.execute_script(caught_up, stopped):
+            self.assertLess(time.monotonic(), deadline, self.driver.execute_script(
+                "return 'the program has not caught up with ' + arguments[0] + ': ' +"
+                " JSON.stringify([performance.now(), MG.wakeUp !== null, MG.inputs, MG.dueAt,"
+                " MG.wakeFrame, MG.wakeTimer, MG.wakeUps])", stopped))
             time.sleep(0.002)
 
     def marker(self):
@@ -199,7 +221,7 @@ class Page(unittest.TestCase):
     def test_the_pigeon_is_a_button_for_the_keyboard(self):
         self.open_real()
         self.element("Form4", "Command3").click()
-        self.advance(16500)
+        self.advance(17000)  # the readout hidden since 16.5 s, the pigeon shown
         pigeon = self.element("Form2", "Image1")
         self.assertEqual(pigeon.get_attribute("role"), "button")
         self.assertEqual(pigeon.get_attribute("aria-label"), "ハト")
@@ -231,6 +253,19 @@ class Page(unittest.TestCase):
             self.advance(20)
             self.assertFalse(self.shown(form))
         self.assertTrue(self.driver.find_element(By.ID, "ended").is_displayed())
+
+    def test_a_browser_too_old_for_the_program_says_so(self):
+        added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                            {"source": "delete window.DecompressionStream;"})
+        try:
+            self.driver.get("about:blank")
+            self.driver.get(self.page.as_uri())
+            WebDriverWait(self.driver, 30).until(
+                lambda driver: driver.find_element(By.ID, "failed").is_displayed())
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
+        self.assertTrue(self.shown("Form4"))
+        self.assertEqual(len(browser.console_errors(self.driver)), 1)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Makes the page, minigames.html: the HTML template with everything built in, so that the one
-file opens anywhere, offline: the page's script, the program on the real clock, the program on a
+file opens anywhere, offline: the page's script, the calls the program makes as it starts (which
+the page plays back to show the menu at once), the program on the real clock, the program on a
 virtual clock (read only for minigames.html#sim), the drawings of assets/, the icon and the text
 face.
 
@@ -17,7 +18,9 @@ import io
 import json
 import pathlib
 import re
+import subprocess
 import sys
+import tempfile
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
@@ -50,7 +53,7 @@ def drawings(assets):
     table = {path.relative_to(assets).with_suffix("").as_posix():
              slimmed(path.read_text(encoding="utf-8"))
              for path in sorted(assets.glob("*/*.svg"))}
-    return json.dumps(table, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
+    return json.dumps(table, ensure_ascii=False, separators=(",", ":"))
 
 
 def subset_face(font_path, characters):
@@ -78,6 +81,17 @@ def subset_face(font_path, characters):
     data = io.BytesIO()
     font.save(data)
     return data.getvalue()
+
+
+def first_picture(node, play, drawings_json):
+    """The calls the program makes on the page as it starts, as JSON (see first_picture.js)."""
+    with tempfile.NamedTemporaryFile("w", suffix=".json", encoding="utf-8") as table:
+        table.write(drawings_json)
+        table.flush()
+        recorder = pathlib.Path(__file__).with_name("first_picture.js")
+        calls = subprocess.run([node, str(recorder), str(play), table.name], check=True,
+                               stdout=subprocess.PIPE, text=True).stdout
+    return calls.replace("</", "<\\/")
 
 
 def script(path):
@@ -112,6 +126,7 @@ def main():
     parser.add_argument("--script", required=True, help="the page's own script")
     parser.add_argument("--play", required=True,
                         help="the program on the real clock (its .wasm lies beside it)")
+    parser.add_argument("--node", default="node", help="node, to run the program once")
     parser.add_argument("--sim", required=True,
                         help="the program on a virtual clock (its .wasm lies beside it)")
     parser.add_argument("--font", required=True)
@@ -125,15 +140,18 @@ def main():
     face = subset_face(args.font, shown_characters(args.roots))
     icon = pathlib.Path(args.icon).read_bytes()
     play, sim = pathlib.Path(args.play), pathlib.Path(args.sim)
+    drawings_json = drawings(pathlib.Path(args.assets))
     parts = {
         "{{FONT}}": base64.b64encode(face).decode("ascii"),
         "{{ICON}}": "data:image/svg+xml;base64," + base64.b64encode(icon).decode("ascii"),
-        "{{DRAWINGS}}": drawings(pathlib.Path(args.assets)),
+        "{{DRAWINGS}}": packed(drawings_json.encode("utf-8")),
+        "{{FIRST_PICTURE}}": first_picture(args.node, play, drawings_json),
         "{{PAGE_SCRIPT}}": script(args.script),
         "{{PLAY_PROGRAM}}": script(play),
-        # The code of the program on the real clock as it is, to start at once; the program on
-        # a virtual clock gzipped, read only when wanted.
-        "{{PLAY_CODE}}": base64.b64encode(play.with_suffix(".wasm").read_bytes()).decode("ascii"),
+        # Everything the first picture does not need is gzipped: the less the browser has to
+        # read before it, the sooner the menu is on the screen. The program on a virtual clock
+        # is unpacked only for minigames.html#sim.
+        "{{PLAY_CODE}}": packed(play.with_suffix(".wasm").read_bytes()),
         "{{SIM_PROGRAM}}": packed(sim.read_bytes()),
         "{{SIM_CODE}}": packed(sim.with_suffix(".wasm").read_bytes()),
     }

@@ -1,0 +1,51 @@
+// Prints, as JSON, the calls the page's program makes on the page as it starts, until it first
+// waits: the windows it makes and the menu it shows. The page plays them back as soon as it has
+// read its own script, so that the menu is on the screen while the program is still being read
+// and compiled; the program then makes the same calls on what is already there.
+//
+//     node first_picture.js PLAY_PROGRAM_JS DRAWINGS_JSON
+//
+// The program runs here against a stand-in for the page's MG object that only writes down what
+// it is asked to do. It never waits: the calls stop where it would.
+
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+
+const [programPath, drawingsPath] = process.argv.slice(2);
+const drawings = JSON.parse(fs.readFileSync(drawingsPath, 'utf8'));
+const calls = [];
+const answers = {
+  // The drawings are read from the page's own table when a picture is defined, not played back.
+  drawing: (name) => drawings[name] || '',
+  takingInputs: () => false,
+  wait: () => new Promise(() => {}),
+};
+globalThis.MG = new Proxy({ boxes: [], inputs: [] }, {
+  get(target, name) {
+    if (name in target) return target[name];
+    if (name in answers) return answers[name];
+    return (...args) => {
+      calls.push([name, ...args]);
+    };
+  },
+});
+
+const create = require(path.resolve(programPath));
+const code = fs.readFileSync(path.resolve(programPath).replace(/\.js$/, '.wasm'));
+create({
+  instantiateWasm(imports, receive) {
+    WebAssembly.instantiate(code, imports).then((result) => receive(result.instance));
+    return {};
+  },
+}).then(() => {
+  if (!calls.some(([name]) => name === 'frame')) {
+    console.error('first_picture.js: the program showed no window as it started');
+    process.exit(1);
+  }
+  process.stdout.write(JSON.stringify(calls));
+}, (error) => {
+  console.error('first_picture.js:', error);
+  process.exit(1);
+});
