@@ -86,7 +86,7 @@ class Page(unittest.TestCase):
         deadline = time.monotonic() + 30
         while now() < target - 0.5:
             self.assertLess(time.monotonic(), deadline, "the page's time stands still")
-            time.sleep(0.002)
+            time.sleep(0.005)
         # Frames come on the real clock: the program may not have had one since the page's time
         # stopped. It has caught up when it sleeps with nothing to take and nothing due by then.
         self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
@@ -99,7 +99,7 @@ class Page(unittest.TestCase):
                 "return 'the program has not caught up with ' + arguments[0] + ': ' +"
                 " JSON.stringify([performance.now(), MG.wakeUp !== null, MG.inputs, MG.dueAt,"
                 " MG.wakeFrame, MG.wakeTimer, MG.wakeUps])", stopped))
-            time.sleep(0.002)
+            time.sleep(0.005)
 
     def marker(self):
         return float(self.element("Form1", "Image5").value_of_css_property("left")[:-2])
