@@ -190,14 +190,16 @@ var MG = {
     let element;
     let focusable = null;
     let control = false;
+    // A button or an option button is pressed by the program, not by the page.
+    const pressed = (event) => {
+      event.preventDefault();
+      MG.record({ kind: 'click', widget: id });
+    };
     switch (kind) {
       case 'button':
         element = document.createElement('button');
         element.type = 'button';
-        element.addEventListener('click', (event) => {
-          event.preventDefault();
-          MG.record({ kind: 'click', widget: id });
-        });
+        element.addEventListener('click', pressed);
         focusable = element;
         control = true;
         break;
@@ -208,10 +210,7 @@ var MG = {
         radio.name = 'options-' + form.name;
         const caption = document.createElement('span');
         element.append(radio, caption);
-        element.addEventListener('click', (event) => {
-          event.preventDefault();
-          MG.record({ kind: 'click', widget: id });
-        });
+        element.addEventListener('click', pressed);
         focusable = radio;
         control = true;
         break;
