@@ -8,6 +8,8 @@ REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
 # cut the text face down, Node.js for the runner built for it; Chromium and Selenium test it.
 WEB_PACKAGES=(emscripten node-acorn nodejs fonttools python3-brotli)
 WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
+# A locale with a decimal comma is made from the locale sources for the tests.
+TEST_PACKAGES=(locales)
 LOG_DIR=build/logs
 
 missing_packages() {

@@ -2,12 +2,35 @@
 
 #include <array>
 #include <cctype>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include <locale.h>  // newlocale and uselocale (POSIX), which <clocale> does not declare
+
 namespace fm {
 namespace {
+
+// The "C" locale for the calling thread while it lives: the C library's conversions then read
+// and write a decimal point whatever locale the program runs in (Qt sets the user's own when it
+// starts, and a German or French one would write and expect a comma).
+class InCLocale {
+ public:
+  InCLocale() : before_(uselocale(cLocale())) {}
+  InCLocale(const InCLocale&) = delete;
+  InCLocale& operator=(const InCLocale&) = delete;
+  InCLocale(InCLocale&&) = delete;
+  InCLocale& operator=(InCLocale&&) = delete;
+  ~InCLocale() { uselocale(before_); }
+
+ private:
+  static locale_t cLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+  }
+  locale_t before_;
+};
 
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
@@ -80,9 +103,12 @@ DecimalRead<Float> read(std::string_view text, Float (*convert)(const char*, cha
   DecimalRead<Float> result;
   if (scanned.length == 0) return result;
   result.length = scanned.length;
-  // The C library reads the text so matched exactly (the program keeps the "C" locale).
+  // The C library reads the text so matched exactly.
   const std::string number(text.substr(0, scanned.length));
-  result.value = convert(number.c_str(), nullptr);
+  {
+    const InCLocale decimalPoint;
+    result.value = convert(number.c_str(), nullptr);
+  }
   result.outOfRange =
       scanned.digits && (std::isinf(result.value) || (result.value == 0 && scanned.nonZero));
   return result;
@@ -107,6 +133,7 @@ DecimalRead<float> readFloat(std::string_view text) {
 }
 
 std::string shortestFixed(float value) {
+  const InCLocale decimalPoint;
   // Room for the widest: 39 digits before the point, or 45 decimals of the smallest value.
   std::array<char, 64> buffer{};
   const auto print = [&buffer, value](int decimals) {

@@ -8,8 +8,10 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -115,6 +117,20 @@ TEST(Decimal, ReadingTakesWhatFromCharsTakes) {
       EXPECT_EQ(readF.value, expectedFloat) << text;
     }
   }
+}
+
+// Qt starts the program in the user's locale: one that writes a decimal comma must change
+// neither what the conversions read nor what they write.
+TEST(Decimal, TheLocaleDoesNotChangeTheDecimalPoint) {
+  ASSERT_EQ(setenv("LOCPATH", MINIGAMES_TEST_LOCALES, 1), 0);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+  ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+  EXPECT_EQ(readFloat("0.7").value, 0.7F);
+  EXPECT_EQ(readFloat("0.7").length, 3U);
+  EXPECT_EQ(readDouble("1592.5e1").value, 15925.0);
+  EXPECT_EQ(shortestFixed(-0.25F), "-0.25");
+  EXPECT_EQ(shortestFixed(1592.5F), "1592.5");
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace
