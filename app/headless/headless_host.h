@@ -20,6 +20,8 @@ class HeadlessHost final : public Host {
 
   [[nodiscard]] std::int64_t now() const override { return pacer_.now(); }
   void messageBox(Window& owner, const std::string& text) override;
+  // A box here is answered as soon as it is raised: none is ever left open.
+  void closeBoxesOf(Window& /*owner*/) override {}
   void refresh() override {
     if (refreshListener_) refreshListener_();
   }

@@ -62,8 +62,14 @@ void Program::MsgBox(Window& owner, const std::string& text) {
   {
     const Counted open(openBoxes_);
     host_->messageBox(owner, text);
+    // The handler goes on at the moment OK was pressed, with every other tick due by then.
+    host_->beforeInput();
   }
   batchDepth_ = batchesAround;
+}
+
+void Program::closeBoxesOf(Window& owner) {
+  if (host_ != nullptr && boxOpen()) host_->closeBoxesOf(owner);
 }
 
 void Program::beginBatch() {

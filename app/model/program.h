@@ -54,6 +54,8 @@ class Program {
   // A box is open somewhere: like the real box, it holds off clicks and keys in every window
   // until it is answered. Timers still tick and windows can still be closed.
   [[nodiscard]] bool boxOpen() const { return openBoxes_ > 0; }
+  // The window has been unloaded: the boxes it raised close.
+  void closeBoxesOf(Window& owner);
   [[nodiscard]] std::int64_t now() const;
   [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
 

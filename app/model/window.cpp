@@ -81,6 +81,8 @@ void Window::Unload() {
   visible_ = false;
   setActiveControl(nullptr);
   markFrameChanged();
+  // A box the window raised goes with it; its handler runs on to its end.
+  program_.closeBoxesOf(*this);
 }
 
 void Window::setVisible(bool visible) {
@@ -120,14 +122,21 @@ void Window::focus(Widget& widget) {
   if (&widget.window() == this && widget.canHoldFocus()) setActiveControl(&widget);
 }
 
-void Window::focusFirst() {
-  Widget* first = nullptr;
+std::vector<Widget*> Window::tabOrder() const {
+  std::vector<Widget*> order;
   for (const auto& widget : widgets_) {
-    if (widget->canHoldFocus() && (first == nullptr || widget->tabIndex() < first->tabIndex())) {
-      first = widget.get();
-    }
+    if (widget->isFocusableKind()) order.push_back(widget.get());
   }
-  setActiveControl(first);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Widget* a, const Widget* b) { return a->tabIndex() < b->tabIndex(); });
+  return order;
+}
+
+void Window::focusFirst() {
+  const std::vector<Widget*> order = tabOrder();
+  const auto first = std::find_if(order.begin(), order.end(),
+                                  [](const Widget* widget) { return widget->canHoldFocus(); });
+  setActiveControl(first != order.end() ? *first : nullptr);
 }
 
 void Window::setActiveControl(Widget* widget) {

@@ -63,6 +63,9 @@ class Window {
   [[nodiscard]] const Variables& variables() const { return variables_; }
 
   // --- keyboard focus ---
+  // The buttons, option buttons and text boxes in the order Tab visits them: by TabIndex, and
+  // in layout order where two are alike.
+  [[nodiscard]] std::vector<Widget*> tabOrder() const;
   [[nodiscard]] Widget* activeControl() const { return activeControl_; }
   // The host reports focus moved by the player (mouse or Tab); ignored if it cannot hold it.
   void focus(Widget& widget);

@@ -6,16 +6,13 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegion>
-#include <algorithm>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "app/model/accessible_name.h"
@@ -153,7 +150,6 @@ QWidget* FormView::accessibleStandIn(const Widget& widget) const {
 }
 
 void FormView::createChildWidgets() {
-  std::vector<std::pair<int, QWidget*>> tabOrder;
   for (const auto& owned : window_.widgets()) {
     Widget* model = owned.get();
     QWidget* native = nullptr;
@@ -177,11 +173,9 @@ void FormView::createChildWidgets() {
       }
       case WidgetKind::TextBox: {
         auto* edit = new QLineEdit(this);
-        // What the player types becomes the box's Text, and its name at once.
-        connect(edit, &QLineEdit::textEdited, this, [model, edit](const QString& text) {
-          model->setText(text.toStdString());
-          setAccessibleNameIfChanged(*edit, text);
-        });
+        // What the player types becomes the box's Text.
+        connect(edit, &QLineEdit::textEdited, this,
+                [model](const QString& text) { model->setText(text.toStdString()); });
         native = edit;
         break;
       }
@@ -208,13 +202,13 @@ void FormView::createChildWidgets() {
     native->installEventFilter(this);
     natives_.emplace(model, native);
     modelOf_.emplace(native, model);
-    tabOrder.emplace_back(model->tabIndex(), native);
     applyNative(*model, *native);
   }
-  std::stable_sort(tabOrder.begin(), tabOrder.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-    QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+  QWidget* previous = nullptr;
+  for (const Widget* model : window_.tabOrder()) {
+    QWidget* native = nativeWidget(*model);
+    if (previous != nullptr) QWidget::setTabOrder(previous, native);
+    previous = native;
   }
 }
 
@@ -250,10 +244,6 @@ void FormView::applyChanges() {
   }
   // Shown only once its widgets are in place, so the first picture is already right.
   if (frameChanged && isVisible() != window_.visible()) setVisible(window_.visible());
-  // A window closed while one of its boxes waits takes the box with it.
-  if (frameChanged && !window_.loaded()) {
-    for (QMessageBox* box : findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) box->done(0);
-  }
   // Made visible again while already open: bring it to the front.
   if (window_.raiseRequested() && isVisible()) {
     raise();
@@ -278,7 +268,7 @@ void FormView::applyNative(const Widget& widget, QWidget& native) {
   native.setGeometry(nativeRect(widget));
   native.setEnabled(widget.enabled());
   const QString text = toQString(widget.caption());
-  setAccessibleNameIfChanged(native, text);
+  setAccessibleNameIfChanged(native, accessibleNameOf(widget));
   if (auto* edit = qobject_cast<QLineEdit*>(&native)) {
     // Setting the same text again would lose the player's cursor and selection.
     if (edit->text() != text) edit->setText(text);
@@ -300,9 +290,7 @@ void FormView::applyStandIn(const Widget& widget, QWidget& standIn) {
   const QRect area = paintedExtent(widget).normalized().toAlignedRect();
   standIn.setGeometry(area);
   setAccessibleNameIfChanged(standIn, name);
-  // Left out while there is nothing on the screen to say: the widget hidden, an image without
-  // a picture, a label without a caption, or a bank of pictures lying outside the window.
-  standIn.setVisible(widget.visible() && !name.isEmpty() && rect().intersects(area));
+  standIn.setVisible(announced(widget));
 }
 
 QRegion FormView::movedArea(const Widget& widget) {

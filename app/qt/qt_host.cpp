@@ -143,8 +143,14 @@ void QtHost::messageBox(Window& owner, const std::string& text) {
   box->exec();
   // Anything may have happened meanwhile: the owner unloaded, other boxes come and gone.
   delete box.data();
-  // The handler goes on at the moment OK was pressed, with every other tick due by then.
-  deliverTicksUpTo(clockNow(), false);
+}
+
+void QtHost::closeBoxesOf(Window& owner) {
+  const auto found = views_.find(&owner);
+  if (found == views_.end()) return;
+  for (QMessageBox* box : found->second->findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly)) {
+    box->done(0);
+  }
 }
 
 void QtHost::programEnded() {

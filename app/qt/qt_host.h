@@ -39,6 +39,7 @@ class QtHost final : public Host {
   [[nodiscard]] std::int64_t now() const override { return pacer_.now(); }
   void beforeInput() override;
   void messageBox(Window& owner, const std::string& text) override;
+  void closeBoxesOf(Window& owner) override;
   void refresh() override;
   void timersChanged() override;
   void programEnded() override;

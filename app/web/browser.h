@@ -19,8 +19,10 @@ void mg_widget_create(int widget, int form, const char* kind, const char* name, 
                       int order, int tabIndex, int pressable);
 void mg_widget_place(int widget, double left, double top, double width, double height, int shown,
                      int enabled);
-// A caption, a text box's text, or an image's accessible name.
+// A caption, or a text box's text.
 void mg_widget_text(int widget, const char* text);
+// What a screen reader says for an image or a text box; empty for an image it passes over.
+void mg_widget_name(int widget, const char* name);
 // `back` is empty for a transparent label.
 void mg_widget_label(int widget, int alignment, const char* back, const char* fore, double points);
 void mg_widget_option(int widget, int value, const char* back, const char* fore);

@@ -41,24 +41,6 @@ bool isNative(const Widget& widget) {
   return widget.isFocusableKind();
 }
 
-// Labels, images and lines outside the client area are banks of data the player never sees:
-// left out of the page, also for screen readers.
-bool onTheWindow(const Widget& widget) {
-  const Window& window = widget.window();
-  float left = widget.left();
-  float top = widget.top();
-  float right = left + widget.width();
-  float bottom = top + widget.height();
-  if (widget.kind() == WidgetKind::Line) {
-    left = std::min(widget.x1(), widget.x2());
-    right = std::max(widget.x1(), widget.x2());
-    top = std::min(widget.y1(), widget.y2());
-    bottom = std::max(widget.y1(), widget.y2());
-  }
-  return left < static_cast<float>(window.clientWidth()) &&
-         top < static_cast<float>(window.clientHeight()) && right >= 0 && bottom >= 0;
-}
-
 }  // namespace
 
 DomView::DomView(Program& program) {
@@ -84,11 +66,8 @@ void DomView::createForm(int id) {
   created_[id] = true;
   mg_form_create(id, std::string(window.name()).c_str(), window.caption().c_str(),
                  toPixels(window.clientWidth()), toPixels(window.clientHeight()));
-  const auto& widgets = window.widgets();
-  const auto rows = static_cast<int>(widgets.size());
-  for (const auto& owned : widgets) {
-    Widget& widget = *owned;
-    if (widget.kind() == WidgetKind::Timer) continue;
+  const auto rows = static_cast<int>(window.widgets().size());
+  const auto create = [&](Widget& widget) {
     const int widgetId = static_cast<int>(widgets_.size());
     widgets_.push_back(&widget);
     widgetIds_.emplace(&widget, widgetId);
@@ -98,7 +77,12 @@ void DomView::createForm(int id) {
     mg_widget_create(widgetId, id, kindOnPage(widget.kind()), widget.name().c_str(), widget.index(),
                      order, widget.tabIndex(), actsAsButton(widget) ? 1 : 0);
     applyWidget(widget);
+  };
+  for (const auto& widget : window.widgets()) {
+    if (widget->kind() != WidgetKind::Timer && !isNative(*widget)) create(*widget);
   }
+  // The controls come on the page in the order Tab visits them.
+  for (Widget* control : window.tabOrder()) create(*control);
   applyFrame(window);
 }
 
@@ -135,7 +119,9 @@ void DomView::applyFrame(Window& window) {
 
 void DomView::applyWidget(const Widget& widget) {
   const int id = widgetIds_.at(&widget);
-  const bool shown = widget.visible() && (isNative(widget) || onTheWindow(widget));
+  // Labels, images and lines outside the client area are banks of data the player never sees:
+  // left out of the page, also for screen readers.
+  const bool shown = widget.visible() && (isNative(widget) || liesOnWindow(widget));
   if (isNative(widget)) {
     const PixelRect box = nativePixels(widget);
     mg_widget_place(id, box.left, box.top, box.width, box.height, shown ? 1 : 0,
@@ -154,7 +140,7 @@ void DomView::applyWidget(const Widget& widget) {
     case WidgetKind::Image:
       // A picture is read when it first comes on the screen.
       if (shown) mg_widget_picture(id, pictureId(widget.picture()));
-      mg_widget_text(id, accessibleName(widget).c_str());
+      mg_widget_name(id, announced(widget) ? accessibleName(widget).c_str() : "");
       break;
     case WidgetKind::OptionButton:
       mg_widget_option(id, widget.value() ? 1 : 0, css(widget.backColor()).c_str(),
@@ -164,6 +150,10 @@ void DomView::applyWidget(const Widget& widget) {
     case WidgetKind::Line:
       mg_widget_line(id, toPixels(widget.x1()), toPixels(widget.y1()), toPixels(widget.x2()),
                      toPixels(widget.y2()), css(widget.borderColor()).c_str());
+      break;
+    case WidgetKind::TextBox:
+      mg_widget_text(id, widget.caption().c_str());
+      mg_widget_name(id, accessibleName(widget).c_str());
       break;
     default:
       mg_widget_text(id, widget.caption().c_str());

@@ -21,6 +21,9 @@ mergeInto(LibraryManager.library, {
   mg_widget_text: function (id, text) {
     MG.text(id, UTF8ToString(text));
   },
+  mg_widget_name: function (id, name) {
+    MG.name(id, UTF8ToString(name));
+  },
   mg_widget_label: function (id, alignment, back, fore, points) {
     MG.labelStyle(id, alignment, UTF8ToString(back), UTF8ToString(fore), points);
   },

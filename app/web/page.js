@@ -286,11 +286,26 @@ var MG = {
       case 'option':
         widget.element.lastChild.textContent = text;
         break;
-      case 'image':
-        widget.element.setAttribute('aria-label', text);
-        break;
       default:
         widget.element.textContent = text;
+    }
+  },
+
+  // What a screen reader says for an image or a text box: an image with nothing to say is
+  // passed over, unless the player can press it.
+  name(id, name) {
+    const widget = MG.widgets[id];
+    if (name) {
+      widget.element.setAttribute('aria-label', name);
+    } else {
+      widget.element.removeAttribute('aria-label');
+    }
+    if (widget.kind === 'image' && !widget.focusable) {
+      if (name) {
+        widget.element.removeAttribute('aria-hidden');
+      } else {
+        widget.element.setAttribute('aria-hidden', 'true');
+      }
     }
   },
 

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -100,18 +101,22 @@ void WebHost::takeInputs() {
 }
 
 void WebHost::messageBox(Window& owner, const std::string& text) {
-  const int box = ++boxes_;
+  const int box = ++boxesRaised_;
+  openBoxes_.push_back({box, &owner});
   mg_box_open(box, view_.formId(owner), kTitle, text.c_str());
-  while (mg_box_is_open(box) != 0 && !program_.ended()) {
-    // A window closed while one of its boxes waits takes the box with it.
-    if (!owner.loaded()) {
-      mg_box_close(box);
-      break;
-    }
-    turn();
+  const auto stillOpen = [this, box] {
+    return std::any_of(openBoxes_.begin(), openBoxes_.end(),
+                       [box](const OpenBox& open) { return open.id == box; });
+  };
+  while (stillOpen() && mg_box_is_open(box) != 0 && !program_.ended()) turn();
+  std::erase_if(openBoxes_, [box](const OpenBox& open) { return open.id == box; });
+}
+
+void WebHost::closeBoxesOf(Window& owner) {
+  for (const OpenBox& open : openBoxes_) {
+    if (open.owner == &owner) mg_box_close(open.id);
   }
-  // The handler goes on at the moment OK was pressed, with every other tick due by then.
-  pacer_.advanceTo(clockNow());
+  std::erase_if(openBoxes_, [&owner](const OpenBox& open) { return open.owner == &owner; });
 }
 
 void WebHost::programEnded() {

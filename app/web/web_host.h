@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/model/host.h"
 #include "app/model/program.h"
@@ -24,6 +25,7 @@ class WebHost final : public Host {
   [[nodiscard]] std::int64_t now() const override { return pacer_.now(); }
   void beforeInput() override;
   void messageBox(Window& owner, const std::string& text) override;
+  void closeBoxesOf(Window& owner) override;
   void refresh() override { view_.applyChanges(); }
   void timersChanged() override {}
   void programEnded() override;
@@ -44,7 +46,12 @@ class WebHost final : public Host {
   // A whole millisecond on the page's clock: a wake-up planned for a tick's due time then finds
   // the tick due exactly, with no rounding in between.
   double start_ = 0;
-  int boxes_ = 0;
+  int boxesRaised_ = 0;
+  struct OpenBox {
+    int id;
+    const Window* owner;
+  };
+  std::vector<OpenBox> openBoxes_;  // innermost last
 };
 
 }  // namespace fm::web

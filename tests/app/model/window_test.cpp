@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/model/pixels.h"
 #include "tests/app/model/fixture.h"
 
 namespace fm::testing {
@@ -120,6 +121,30 @@ TEST_F(Windows, BankPicturesAreCreatedAndCopiedPicturesResizeTheImage) {
   window.Image2.setPicture({});
   EXPECT_TRUE(window.Image2.picture().empty());
   EXPECT_EQ(window.Image2.width(), 150.0F);
+}
+
+// What shows on a window, in every host: a painted widget counts while any of it overlaps the
+// client area (6000 x 4000 twips); touching an edge is not enough. A picture counts at its
+// natural size however small its Image was made.
+TEST_F(Windows, APaintedWidgetLiesOnItsWindowWhileItOverlapsTheClientArea) {
+  struct Place {
+    float left, top;
+    bool on;
+  };
+  for (const Place place :
+       {Place{-1200, 120, false}, Place{-1199, 120, true}, Place{6000, 120, false},
+        Place{5999, 120, true}, Place{120, -255, false}, Place{120, -254, true},
+        Place{120, 4000, false}, Place{120, 3999, true}}) {
+    window.Label1.setLeft(place.left);
+    window.Label1.setTop(place.top);
+    EXPECT_EQ(liesOnWindow(window.Label1), place.on) << place.left << ", " << place.top;
+  }
+  window.Image2.setPicture(window.Image1(0).picture());
+  window.Image2.setLeft(-100);
+  window.Image2.setWidth(0);
+  EXPECT_TRUE(liesOnWindow(window.Image2));
+  EXPECT_FALSE(liesOnWindow(window.Image1(0)));  // the bank beyond the right edge
+  EXPECT_TRUE(liesOnWindow(window.widget("Line1")));
 }
 
 TEST_F(Windows, PositionsReadBackExactlyAsWritten) {

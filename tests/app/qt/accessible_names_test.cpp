@@ -1,5 +1,5 @@
-// What a screen reader finds in each window: every widget shown on it named after its caption
-// or what its picture shows, nothing for lines, timers and what lies off the window, and the
+// What a screen reader finds in each window: every widget shown on it named as the model names
+// it, nothing for lines, timers, empty picture slots and what lies off the window, and the
 // names following the game as cards turn, dice settle and captions change.
 
 #include <QAccessible>
@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "app/model/accessible_name.h"
 #include "tests/support/qt_test_support.h"
 
 namespace fm::testing {
@@ -58,14 +59,6 @@ class AccessibleNamesTest : public QtCollectionTest {
   }
 };
 
-// Lies at least partly inside its window's client area.
-bool onTheWindow(const Widget& widget) {
-  const Window& window = widget.window();
-  return widget.left() < static_cast<float>(window.clientWidth()) &&
-         widget.top() < static_cast<float>(window.clientHeight()) &&
-         widget.left() + widget.width() > 0 && widget.top() + widget.height() > 0;
-}
-
 TEST_F(AccessibleNamesTest, EveryShownWidgetOfEveryOpenWindowIsNamedAndNothingElse) {
   openGames();
   for (const auto& window : program.windows()) {
@@ -86,10 +79,8 @@ TEST_F(AccessibleNamesTest, EveryShownWidgetOfEveryOpenWindowIsNamedAndNothingEl
         continue;
       }
       ASSERT_NE(found, nullptr) << where;
-      const std::string name(kind == WidgetKind::Image ? widget->picture().description()
-                                                       : std::string_view(widget->caption()));
-      EXPECT_EQ(found->text(QAccessible::Name).toStdString(), name) << where;
-      const bool shown = widget->visible() && onTheWindow(*widget) && !name.empty();
+      EXPECT_EQ(found->text(QAccessible::Name).toStdString(), accessibleName(*widget)) << where;
+      const bool shown = announced(*widget);
       EXPECT_EQ(!found->state().invisible, shown) << where;
       named += shown ? 1 : 0;
       if (kind == WidgetKind::Image || kind == WidgetKind::Label) {
@@ -115,6 +106,8 @@ TEST_F(AccessibleNamesTest, OpeningWindowsReadAsThePlayerSeesThem) {
   expectSaid("Form2", {{"Image1", "ハト"}, {"Image4", "ヨミナ"}, {"Label3", "大阪→東京間"}});
   expectSaid("Form3", {{"Command1", "グー", 0}, {"Image2", "テヌリ"}, {"Image3", "ソルネ"}});
   expectSaid("Form5", {{"Command1", "さいころ"}, {"Image6", "ソルネ"}, {"Image2", "マス 1", 0}});
+  // A text box is named by the label above it; its text is what it holds.
+  expectSaid("Form4", {{"Text1", "マスコットアイコン", 0}, {"Text1", "四角いアイコン", 1}});
 }
 
 // Three dice thrown on the board: blank while they roll, then each face as it settles; the
