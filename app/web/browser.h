@@ -21,6 +21,8 @@ void mg_widget_place(int widget, double left, double top, double width, double h
                      int enabled);
 // A caption, a text box's text, or an image's accessible name.
 void mg_widget_text(int widget, const char* text);
+// What a screen reader says for an image or a text box; empty for an image with nothing to say.
+void mg_widget_name(int widget, const char* name);
 // `back` is empty for a transparent label.
 void mg_widget_label(int widget, int alignment, const char* back, const char* fore, double points);
 void mg_widget_option(int widget, int value, const char* back, const char* fore);

@@ -1,5 +1,5 @@
 // The browser calls the program makes (--js-library): each hands its arguments, strings read
-// from the program's memory, to the page's side in page.js.
+// from the program's memory, to the page's side in page/ (the MG object).
 
 /* global mergeInto, LibraryManager, UTF8ToString, HEAP32, HEAPF64, stringToNewUTF8, MG */
 mergeInto(LibraryManager.library, {
@@ -20,6 +20,9 @@ mergeInto(LibraryManager.library, {
   },
   mg_widget_text: function (id, text) {
     MG.text(id, UTF8ToString(text));
+  },
+  mg_widget_name: function (id, name) {
+    MG.name(id, UTF8ToString(name));
   },
   mg_widget_label: function (id, alignment, back, fore, points) {
     MG.labelStyle(id, alignment, UTF8ToString(back), UTF8ToString(fore), points);
