@@ -201,7 +201,8 @@ def main():
             "{{ICON}}": "data:image/svg+xml;base64," +
                         base64.b64encode(pathlib.Path(args.icon).read_bytes()).decode("ascii"),
             "{{FIRST_PICTURE}}": first_picture(args.node, play, drawings_json),
-            "{{PLAY_PROGRAM}}": script(play),
+            # The program's script is read only after the first picture too.
+            "{{PLAY_PROGRAM}}": packed(script(play).encode("utf-8")),
             "{{PLAY_CODE}}": packed(play.with_suffix(".wasm").read_bytes()),
         })
     else:

@@ -3,7 +3,7 @@
 // carries them out and gives what the runner printed, as minigames-sim prints it.
 
 /* eslint-env browser */
-/* global mgWakeUps, mgView, mgContents, createMinigamesSim */
+/* global mgWakeUps, mgView, mgContents */
 const mgSimStart = {
   // A promise of the started program with the runner, rejected with the reason it cannot run.
   simulated: null,
@@ -12,7 +12,7 @@ const mgSimStart = {
   startSimulated() {
     MG.simulated = new Promise((resolve) => {
       document.addEventListener('DOMContentLoaded', resolve);
-    }).then(() => MG.createProgram(createMinigamesSim, 'minigames-sim-code')).then((program) => {
+    }).then(() => MG.createProgram('createMinigamesSim', 'minigames-sim-code')).then((program) => {
       program.ccall('mg_sim_start', null, [], []);
       return program;
     }).catch((error) => MG.stopSimulated('could not start', error));

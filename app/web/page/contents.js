@@ -23,16 +23,20 @@ const mgContents = {
   unpack(id) {
     return new Blob([MG.bytes(id)]).stream().pipeThrough(new DecompressionStream('gzip'));
   },
-  // A program made by `create` (its Emscripten factory) from its gzipped WebAssembly code, the
-  // drawings unpacked before it starts: a promise of the program, rejected when its code does
-  // not compile or it fails as it starts.
-  createProgram(create, codeId, settings = {}) {
+  // A program made by its Emscripten factory (the global named `factory`) from its gzipped
+  // WebAssembly code, the drawings unpacked before it starts: a promise of the program,
+  // rejected when its code does not compile or it fails as it starts. `scriptId` names the
+  // program's own script when the page holds it gzipped too: run, it makes the factory.
+  createProgram(factory, codeId, settings = {}, scriptId = '') {
     return Promise.resolve().then(() => Promise.all([
       new Response(MG.unpack(codeId)).arrayBuffer(),
       new Response(MG.unpack('minigames-drawings')).json(),
-    ])).then(([code, drawings]) => new Promise((resolve, reject) => {
+      scriptId ? new Response(MG.unpack(scriptId)).text() : '',
+    ])).then(([code, drawings, script]) => new Promise((resolve, reject) => {
       MG.drawings = drawings;
-      create({
+      // As a script of the page's own: its factory becomes the page's.
+      if (script) (0, eval)(script);
+      window[factory]({
         ...settings,
         instantiateWasm(imports, receive) {
           const response = new Response(code, { headers: { 'Content-Type': 'application/wasm' } });

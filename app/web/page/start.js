@@ -4,7 +4,7 @@
 // window. Whatever stops it on the way is told on the page, with the offer to start again.
 
 /* eslint-env browser */
-/* global mgWakeUps, mgView, mgContents, createMinigames */
+/* global mgWakeUps, mgView, mgContents */
 performance.mark('minigames-script');
 
 const mgStart = {
@@ -32,9 +32,9 @@ const mgStart = {
       MG.showNotice('failed');
       return;
     }
-    MG.createProgram(createMinigames, 'minigames-play-code', {
+    MG.createProgram('createMinigames', 'minigames-play-code', {
       onRuntimeInitialized: () => performance.mark('minigames-compiled'),
-    }).then((program) => {
+    }, 'minigames-play-program').then((program) => {
       document.documentElement.dataset.play = 'running';
       return program.ccall('mg_play', null, [], [], { async: true });
     }).catch(MG.fail);
