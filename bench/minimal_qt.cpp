@@ -8,13 +8,17 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/model/program_title.h"
+
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QWidget window;
   window.resize(349, 276);
   std::unique_ptr<QLabel> text;
   if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--text")) {
-    text = std::make_unique<QLabel>(QStringLiteral("ソルネ聖誕祭用ミニゲーム集"), &window);
+    const auto title = QString::fromUtf8(fm::kProgramTitle.data(),
+                                         static_cast<qsizetype>(fm::kProgramTitle.size()));
+    text = std::make_unique<QLabel>(title, &window);
     text->setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     text->move(16, 16);
   }

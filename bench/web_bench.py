@@ -9,6 +9,9 @@ printed as JSON lines like minigames-bench's:
   until it sleeps again), p50 / p99;
 - how often the program is woken with only the menu open.
 
+The page keeps no figures itself: the bench wraps the page's MG.wait and MG.wake, once the page
+has loaded, to count the wake-ups and time the program between them.
+
     /usr/bin/python3 bench/web_bench.py build/web/minigames.html [--quick]
 """
 
@@ -44,13 +47,37 @@ def emit(line):
     print(json.dumps(line, ensure_ascii=False), flush=True)
 
 
+# Counts the wake-ups (MG.wake with the program asleep) and, once bench.scriptTimes is a list,
+# times the program from each wake-up until it sleeps again (MG.wait).
+WAKE_UP_COUNTER = """
+const bench = window.bench = {wakeUps: 0, wokenAt: -1, scriptTimes: null};
+const [wait, wake] = [MG.wait, MG.wake];
+MG.wait = (wakeAt) => {
+  if (bench.wokenAt >= 0 && bench.scriptTimes) {
+    bench.scriptTimes.push(performance.now() - bench.wokenAt);
+  }
+  bench.wokenAt = -1;
+  return wait(wakeAt);
+};
+MG.wake = () => {
+  if (MG.wakeUp) {
+    ++bench.wakeUps;
+    bench.wokenAt = performance.now();
+  }
+  wake();
+};
+"""
+
+
 def minimal_page(page):
-    """One line of Japanese text in the page's own face, and nothing else."""
+    """One line of Japanese text, the page's title, in the page's own face, and nothing else."""
+    text = page.read_text(encoding="utf-8")
     face = re.search(r'<script type="text/plain" id="minigames-face">([^<]*)</script>',
-                     page.read_text(encoding="utf-8")).group(1)
+                     text).group(1)
+    title = re.search(r"<title>([^<]*)</title>", text).group(1)
     html = ("<!doctype html><html lang=ja><meta charset=utf-8><style>@font-face{font-family:g;"
             f"src:url(data:font/woff2;base64,{face}) format(\"woff2\")}}body{{font-family:g}}"
-            "</style><p elementtiming=line>ソルネ聖誕祭用ミニゲーム集</p></html>")
+            f"</style><p elementtiming=line>{title}</p></html>")
     path = pathlib.Path(tempfile.mkdtemp()) / "minimal.html"
     path.write_text(html, encoding="utf-8")
     return path
@@ -86,16 +113,17 @@ def frames(page, race_ms, idle_ms):
     try:
         driver.get(page.as_uri())
         time.sleep(1)
-        woken = driver.execute_script("return MG.wakeUps")
+        driver.execute_script(WAKE_UP_COUNTER)
         time.sleep(idle_ms / 1000)
-        idle = driver.execute_script("return MG.wakeUps") - woken
+        idle = driver.execute_script("return bench.wakeUps")
         driver.find_element("css selector", '[data-form="Form4"] [data-widget="Command1"]').click()
         driver.find_element("css selector", '[data-form="Form1"] [data-widget="Command3"]').click()
         time.sleep(3.2)  # the countdown
-        driver.execute_script("MG.scriptTimes = []")
+        driver.execute_script("bench.scriptTimes = []")
         started = time.monotonic()
         time.sleep(race_ms / 1000)
-        times = driver.execute_script("const t = MG.scriptTimes; MG.scriptTimes = null; return t")
+        times = driver.execute_script(
+            "const t = bench.scriptTimes; bench.scriptTimes = null; return t")
         seconds = time.monotonic() - started
         errors = browser.console_errors(driver)
     finally:

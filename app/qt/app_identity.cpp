@@ -1,9 +1,11 @@
 #include "app/qt/app_identity.h"
 
+#include "app/model/program_title.h"
+
 namespace fm::qt {
 
 QString applicationTitle() {
-  return QStringLiteral("ソルネ聖誕祭用ミニゲーム集");
+  return QString::fromUtf8(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
 }
 
 QIcon applicationIcon() {

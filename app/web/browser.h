@@ -21,7 +21,7 @@ void mg_widget_place(int widget, double left, double top, double width, double h
                      int enabled);
 // A caption, or a text box's text.
 void mg_widget_text(int widget, const char* text);
-// What a screen reader says for an image or a text box; empty for an image it passes over.
+// What a screen reader says for an image or a text box; empty for an image with nothing to say.
 void mg_widget_name(int widget, const char* name);
 // `back` is empty for a transparent label.
 void mg_widget_label(int widget, int alignment, const char* back, const char* fore, double points);

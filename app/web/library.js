@@ -1,5 +1,5 @@
 // The browser calls the program makes (--js-library): each hands its arguments, strings read
-// from the program's memory, to the page's side in page.js.
+// from the program's memory, to the page's side in page/ (the MG object).
 
 /* global mergeInto, LibraryManager, UTF8ToString, HEAP32, HEAPF64, stringToNewUTF8, MG */
 mergeInto(LibraryManager.library, {

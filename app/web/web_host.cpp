@@ -8,15 +8,15 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/model/program_title.h"
 #include "app/web/browser.h"
+#include "app/web/input_kinds.h"
 
 namespace fm::web {
 namespace {
 
-// The title of every message box, as on the desktop.
-constexpr const char* kTitle = "ソルネ聖誕祭用ミニゲーム集";
-
-enum InputKind : std::int32_t { kNone = 0, kClick, kKey, kClose, kFocus, kText, kPress };
+// The title of every message box, as on the desktop (a string literal: it ends in a NUL).
+const char* const kTitle = kProgramTitle.data();
 
 }  // namespace
 
@@ -58,29 +58,30 @@ void WebHost::takeInputs() {
   std::array<std::int32_t, 5> fields{};
   std::array<double, 2> point{};
   while (!program_.ended() && mg_next_input(fields.data(), point.data()) != 0) {
-    const auto [kind, formId, widgetId, code, shift] = fields;
+    const auto [kindNumber, formId, widgetId, code, shift] = fields;
+    const auto kind = static_cast<InputKind>(kindNumber);
     Window* window = view_.form(formId);
     Widget* widget = view_.widget(widgetId);
     switch (kind) {
-      case kClick:
+      case InputKind::kClick:
         if (widget != nullptr) program_.click(*widget);
         break;
-      case kPress:
+      case InputKind::kPress:
         if (window == nullptr) break;
         if (Widget* image = window->imageAt(point[0] * kTwipsPerPixel, point[1] * kTwipsPerPixel)) {
           program_.click(*image);
         }
         break;
-      case kKey:
+      case InputKind::kKey:
         if (window != nullptr) {
           program_.keyDown(*window, static_cast<std::int16_t>(code),
                            static_cast<std::int16_t>(shift));
         }
         break;
-      case kClose:
+      case InputKind::kClose:
         if (window != nullptr) program_.close(*window);
         break;
-      case kFocus:
+      case InputKind::kFocus:
         if (window == nullptr) break;
         if (widget != nullptr) {
           window->focus(*widget);
@@ -88,7 +89,7 @@ void WebHost::takeInputs() {
           window->focusSelf();
         }
         break;
-      case kText:
+      case InputKind::kText:
         if (widget != nullptr) {
           const std::unique_ptr<char, decltype(&std::free)> text(mg_input_text(), &std::free);
           widget->setText(text.get());

@@ -3,9 +3,10 @@
 scene played to its ending as the desktop's runner plays it, a race stroked with real keys to
 its end and back to the menu, the board's boxes answered while a race runs beside it, the pigeon
 pressed from the keyboard, windows closed from their close boxes until the program ends, a
-browser too old for the program told so; and never a console error otherwise.
+browser too old for the program told so, a program that stops told so with the offer to start
+again; and never a console error otherwise. The scenario runner's page draws the same windows.
 
-    page_test.py PAGE NATIVE_RUNNER
+    page_test.py PAGE SIM_PAGE NATIVE_RUNNER
 """
 
 import pathlib
@@ -28,6 +29,7 @@ TWIPS = 15
 
 class Page(unittest.TestCase):
     page = None
+    sim_page = None
     native = ""
 
     @classmethod
@@ -75,6 +77,7 @@ class Page(unittest.TestCase):
             " + '(' + (e.dataset.index ?? '') + ')')")
         self.assertEqual(len(names), len(set(names)))
         self.assertIn("Form4.Command1()", names)
+        self.assertIsNone(self.driver.execute_script("return window.minigamesSim"))
         self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
 
     def advance(self, ms):
@@ -98,15 +101,25 @@ class Page(unittest.TestCase):
             self.assertLess(time.monotonic(), deadline, self.driver.execute_script(
                 "return 'the program has not caught up with ' + arguments[0] + ': ' +"
                 " JSON.stringify([performance.now(), MG.wakeUp !== null, MG.inputs, MG.dueAt,"
-                " MG.wakeFrame, MG.wakeTimer, MG.wakeUps])", stopped))
+                " MG.wakeFrame, MG.wakeTimer])", stopped))
             time.sleep(0.005)
+
+    def open_with(self, page, source):
+        """A page with `source` run before its own scripts."""
+        added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                            {"source": source})
+        try:
+            self.driver.get("about:blank")
+            self.driver.get(page.as_uri())
+        finally:
+            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
 
     def marker(self):
         return float(self.element("Form1", "Image5").value_of_css_property("left")[:-2])
 
     # --- the tests ---
     def test_every_widget_sits_where_the_layout_puts_it(self):
-        browser.open_simulated(self.driver, self.page)
+        browser.open_simulated(self.driver, self.sim_page)
         browser.simulate(self.driver, "click Form4.Command1\nclick Form4.Command2\n"
                                       "click Form4.Command3\nclick Form4.Command4\n")
         # Each element's box within its window's client area, and whether it is shown.
@@ -162,7 +175,7 @@ class Page(unittest.TestCase):
         for scene in SCENES:
             with self.subTest(scene=scene.name):
                 text = scene.read_text(encoding="utf-8")
-                browser.open_simulated(self.driver, self.page)
+                browser.open_simulated(self.driver, self.sim_page)
                 native = subprocess.run([self.native], input=text.encode(), capture_output=True,
                                         timeout=120)
                 self.assertEqual(browser.simulate(self.driver, text), native.stdout.decode())
@@ -208,6 +221,11 @@ class Page(unittest.TestCase):
             dialogs = self.driver.find_elements(By.CSS_SELECTOR, "dialog[open]")
             if dialogs:
                 self.assertEqual(len(dialogs), 1)
+                # In its window for a screen reader, its text its description.
+                self.assertEqual(self.driver.execute_script(
+                    "const box = arguments[0]; return [box.closest('[data-form]').dataset.form,"
+                    " document.getElementById(box.getAttribute('aria-describedby')).textContent]",
+                    dialogs[0]), ["Form5", dialogs[0].find_element(By.TAG_NAME, "p").text])
                 before = self.marker()
                 self.advance(300)
                 self.assertNotEqual(self.marker(), before, "the race stands still behind a box")
@@ -255,20 +273,80 @@ class Page(unittest.TestCase):
         self.assertTrue(self.driver.find_element(By.ID, "ended").is_displayed())
 
     def test_a_browser_too_old_for_the_program_says_so(self):
-        added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
-                                            {"source": "delete window.DecompressionStream;"})
-        try:
-            self.driver.get("about:blank")
-            self.driver.get(self.page.as_uri())
-            WebDriverWait(self.driver, 30).until(
-                lambda driver: driver.find_element(By.ID, "failed").is_displayed())
-        finally:
-            self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
+        self.open_with(self.page, "delete window.DecompressionStream;")
+        WebDriverWait(self.driver, 30).until(
+            lambda driver: driver.find_element(By.ID, "failed").is_displayed())
         self.assertTrue(self.shown("Form4"))
         self.assertEqual(len(browser.console_errors(self.driver)), 1)
+        # The runner's page refuses scenarios with the reason, before and after it has failed.
+        self.open_with(self.sim_page, "delete window.DecompressionStream;")
+        for _ in range(2):
+            with self.assertRaisesRegex(RuntimeError, "minigamesSim failed: Error: the scenario "
+                                                      "runner could not start: DecompressionS"):
+                browser.simulate(self.driver, "get Form4.Caption\n")
+        self.assertEqual(len(browser.console_errors(self.driver)), 1)
+
+    def test_a_program_that_stops_says_so_and_offers_to_start_again(self):
+        self.open_real()
+        self.driver.execute_script("MG.place = () => { throw new Error('no place'); };")
+        self.element("Form4", "Command1").click()
+        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
+        WebDriverWait(self.driver, 30).until(
+            lambda driver: driver.find_element(By.ID, "stopped").is_displayed())
+        errors = browser.console_errors(self.driver)
+        self.assertTrue(any("minigames: the program stopped" in e and "no place" in e
+                            for e in errors), errors)
+        self.driver.find_element(By.CSS_SELECTOR, "#stopped button").click()
+        WebDriverWait(self.driver, 30).until(lambda driver: driver.execute_script(
+            "return document.documentElement.dataset.play"))
+        self.assertFalse(self.driver.find_element(By.ID, "stopped").is_displayed())
+
+    def test_the_page_parts_without_the_program(self):
+        self.assertLessEqual(self.page.stat().st_size, 200_000)
+        browser.open_simulated(self.driver, self.sim_page)
+        browser.simulate(self.driver, "click Form4.Command3\n")
+        # A wake-up is never planned before the moment asked for: a timer drops fractions.
+        delays = self.driver.execute_script("""
+            const planned = [];
+            const [timeout, frame] = [window.setTimeout, window.requestAnimationFrame];
+            window.setTimeout = (wake, delay) => { planned.push([delay, performance.now()]); };
+            window.requestAnimationFrame = (wake) => { planned.push(['frame']); };
+            const asked = [20.4, 14.5, 700.9].map((ms) => performance.now() + ms);
+            asked.forEach((at) => MG.wait(at));
+            [window.setTimeout, window.requestAnimationFrame] = [timeout, frame];
+            MG.wake();
+            return planned.map(([delay, at], i) => delay === 'frame' ? delay :
+              Number.isInteger(delay) && at + delay >= asked[i]);""")
+        self.assertEqual(delays, [True, "frame", True])
+        # Screen-reader names: an image with nothing to say is hidden, unless it can be pressed;
+        # a text box keeps its text.
+        names = self.driver.execute_script("""
+            const id = (form, name) => Number(document.querySelector(
+              `[data-form="${form}"] [data-widget="${name}"]`).dataset.id);
+            const said = (widget) => { const e = MG.widgets[widget].element;
+              return [e.getAttribute('aria-label'), e.getAttribute('aria-hidden'), e.value]; };
+            const picture = id('Form2', 'Image2'), pigeon = id('Form2', 'Image1');
+            const text = id('Form4', 'Text1');
+            const seen = [];
+            for (const [widget, name] of [[picture, ''], [picture, 'ヨミナ'], [pigeon, ''],
+                                          [text, '連絡先']]) {
+              MG.name(widget, name);
+              seen.push(said(widget));
+            }
+            return seen;""")
+        url = self.element("Form4", "Text1").get_attribute("value")
+        self.assertEqual(names, [[None, "true", None], ["ヨミナ", None, None], [None, None, None],
+                                 ["連絡先", None, url]])
+        # A picture never defined draws nothing, and is reported once.
+        self.driver.execute_script("MG.background(0, 9999); MG.picture(MG.widgets.findIndex("
+                                   "(w) => w && w.kind === 'image'), 9999);")
+        errors = browser.console_errors(self.driver)
+        self.assertEqual(len(errors), 1)
+        self.assertIn("picture 9999 has no drawing", errors[0])
 
 
 if __name__ == "__main__":
     Page.page = pathlib.Path(sys.argv[1]).resolve()
-    Page.native = sys.argv[2]
-    unittest.main(argv=sys.argv[:1] + sys.argv[3:], verbosity=2)
+    Page.sim_page = pathlib.Path(sys.argv[2]).resolve()
+    Page.native = sys.argv[3]
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)

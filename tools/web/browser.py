@@ -44,14 +44,15 @@ def console_errors(driver):
             if entry["level"] in ("SEVERE", "WARNING")]
 
 
-def open_simulated(driver, page):
-    """A fresh page on a virtual clock (a page opened at the same address would stay as it is)."""
+def open_simulated(driver, sim_page):
+    """A fresh scenario runner's page, minigames-sim.html (a page opened at the same address
+    would stay as it is)."""
     driver.get("about:blank")
-    driver.get(page.as_uri() + "#sim")
+    driver.get(sim_page.as_uri())
 
 
 def simulate(driver, lines):
-    """Carries out scenario lines in a page opened as minigames.html#sim; what it printed."""
+    """Carries out scenario lines in the scenario runner's page; what it printed."""
     driver.set_script_timeout(120)
     result = driver.execute_async_script(
         "const done = arguments[arguments.length - 1];"

@@ -1,9 +1,13 @@
 #!/usr/bin/python3
-"""Makes the page, minigames.html: the HTML template with everything built in, so that the one
-file opens anywhere, offline: the page's script, the calls the program makes as it starts (which
-the page plays back to show the menu at once), the program on the real clock, the program on a
-virtual clock (read only for minigames.html#sim), the drawings of assets/, the icon and the text
-face.
+"""Makes a page: an HTML template with everything built in, so that the one file opens anywhere,
+offline. The player's page, minigames.html (--play), holds the page's script, the calls the
+program makes as it starts (which the page plays back to show the menu at once), the program on
+the real clock, the drawings of assets/, the icon and the text face. The scenario runner's page,
+minigames-sim.html (--sim), holds the same view with the program on a virtual clock instead.
+
+Both take the program's title from app/model/program_title.h and the kinds of input from
+app/web/input_kinds.h, and stop the build when either cannot be read or the page's script records
+a kind of input the program does not know.
 
 The face is IPA P Gothic cut down to the characters the collection shows (every character of
 its sources and drawings that is not ASCII, and all of printable ASCII), renamed as the IPA Font
@@ -14,6 +18,7 @@ where the face comes from and how to put the original back, is written beside th
 import argparse
 import base64
 import gzip
+import html
 import io
 import json
 import pathlib
@@ -101,6 +106,44 @@ def script(path):
     return text
 
 
+def program_title(header):
+    """The title as app/model/program_title.h spells it."""
+    found = re.search(r'kProgramTitle\s*=\s*"([^"\\]+)"\s*;',
+                      pathlib.Path(header).read_text(encoding="utf-8"))
+    if not found:
+        sys.exit(f"{header}: found no kProgramTitle = \"...\": the page would have no title")
+    return found.group(1)
+
+
+def input_kinds(header):
+    """The kinds of input by their name on the page ("click"), numbered as the program numbers
+    them: every enumerator of app/web/input_kinds.h but kNone, each with its value written out."""
+    text = pathlib.Path(header).read_text(encoding="utf-8")
+    body = re.search(r"enum class InputKind[^{]*\{([^}]*)\}", text)
+    if not body:
+        sys.exit(f"{header}: no enum class InputKind")
+    kinds = {}
+    for entry in filter(None, (e.strip() for e in body.group(1).split(","))):
+        found = re.fullmatch(r"k([A-Z]\w*)\s*=\s*(\d+)", entry)
+        if not found:
+            sys.exit(f"{header}: '{entry}' is not written as kName = number")
+        kinds[found.group(1).lower()] = int(found.group(2))
+    if kinds.pop("none", None) != 0 or len(set(kinds.values())) != len(kinds):
+        sys.exit(f"{header}: kNone must be 0 and every other kind a number of its own")
+    return kinds
+
+
+def page_script(paths, kinds):
+    """The page's scripts in their order, after the table of the kinds of input; every kind the
+    scripts record must be one the program takes, and every kind it takes must be recorded."""
+    text = "\n".join(script(path) for path in paths)
+    recorded = set(re.findall(r"kind: '(\w+)'", text))
+    if recorded != set(kinds):
+        sys.exit(f"the page records the kinds of input {sorted(recorded)}, the program takes "
+                 f"{sorted(kinds)} (app/web/input_kinds.h)")
+    return f"const mgInputKinds = {json.dumps(kinds)};\n{text}"
+
+
 def packed(data):
     """Gzipped Base64 text, which no script engine parses and the HTML parser passes over
     quickly."""
@@ -123,45 +166,62 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--template", required=True)
     parser.add_argument("--output", required=True)
-    parser.add_argument("--script", required=True, help="the page's own script")
-    parser.add_argument("--play", required=True,
-                        help="the program on the real clock (its .wasm lies beside it)")
+    parser.add_argument("--script", required=True, action="append",
+                        help="the page's own scripts, in order")
+    parser.add_argument("--style", required=True, help="the page's style sheet")
+    parser.add_argument("--title-header", required=True, help="app/model/program_title.h")
+    parser.add_argument("--input-kinds", required=True, help="app/web/input_kinds.h")
+    program = parser.add_mutually_exclusive_group(required=True)
+    program.add_argument("--play", help="the program on the real clock (its .wasm beside it)")
+    program.add_argument("--sim", help="the program on a virtual clock (its .wasm beside it)")
     parser.add_argument("--node", default="node", help="node, to run the program once")
-    parser.add_argument("--sim", required=True,
-                        help="the program on a virtual clock (its .wasm lies beside it)")
     parser.add_argument("--font", required=True)
-    parser.add_argument("--icon", required=True)
+    parser.add_argument("--icon", help="the player's page's icon")
     parser.add_argument("--assets", required=True, help="the folder of the drawings")
-    parser.add_argument("--licence", required=True, help="the font's licence text")
-    parser.add_argument("--licence-output", required=True)
+    parser.add_argument("--licence", help="the font's licence text, for the player's page")
+    parser.add_argument("--licence-output")
     parser.add_argument("roots", nargs="+", help="folders whose text the page shows")
     args = parser.parse_args()
 
     face = subset_face(args.font, shown_characters(args.roots))
-    icon = pathlib.Path(args.icon).read_bytes()
-    play, sim = pathlib.Path(args.play), pathlib.Path(args.sim)
     drawings_json = drawings(pathlib.Path(args.assets))
+    title = html.escape(program_title(args.title_header))
     parts = {
+        "{{TITLE}}": title,
+        "{{STYLE}}": pathlib.Path(args.style).read_text(encoding="utf-8"),
         "{{FONT}}": base64.b64encode(face).decode("ascii"),
-        "{{ICON}}": "data:image/svg+xml;base64," + base64.b64encode(icon).decode("ascii"),
-        "{{DRAWINGS}}": packed(drawings_json.encode("utf-8")),
-        "{{FIRST_PICTURE}}": first_picture(args.node, play, drawings_json),
-        "{{PAGE_SCRIPT}}": script(args.script),
-        "{{PLAY_PROGRAM}}": script(play),
+        "{{PAGE_SCRIPT}}": page_script(args.script, input_kinds(args.input_kinds)),
         # Everything the first picture does not need is gzipped: the less the browser has to
-        # read before it, the sooner the menu is on the screen. The program on a virtual clock
-        # is unpacked only for minigames.html#sim.
-        "{{PLAY_CODE}}": packed(play.with_suffix(".wasm").read_bytes()),
-        "{{SIM_PROGRAM}}": packed(sim.read_bytes()),
-        "{{SIM_CODE}}": packed(sim.with_suffix(".wasm").read_bytes()),
+        # read before it, the sooner the menu is on the screen.
+        "{{DRAWINGS}}": packed(drawings_json.encode("utf-8")),
     }
+    if args.play:
+        play = pathlib.Path(args.play)
+        parts.update({
+            "{{ICON}}": "data:image/svg+xml;base64," +
+                        base64.b64encode(pathlib.Path(args.icon).read_bytes()).decode("ascii"),
+            "{{FIRST_PICTURE}}": first_picture(args.node, play, drawings_json),
+            # The program's script is read only after the first picture too.
+            "{{PLAY_PROGRAM}}": packed(script(play).encode("utf-8")),
+            "{{PLAY_CODE}}": packed(play.with_suffix(".wasm").read_bytes()),
+        })
+    else:
+        sim = pathlib.Path(args.sim)
+        parts.update({
+            "{{SIM_PROGRAM}}": script(sim),
+            "{{SIM_CODE}}": packed(sim.with_suffix(".wasm").read_bytes()),
+        })
     page = pathlib.Path(args.template).read_text(encoding="utf-8")
     for slot, text in parts.items():
         page = page.replace(slot, text)
+    left = sorted(set(re.findall(r"\{\{[A-Z_]+\}\}", page)))
+    if left:
+        sys.exit(f"{args.template}: nothing to put in {', '.join(left)}")
     pathlib.Path(args.output).write_text(page, encoding="utf-8")
-    licence = pathlib.Path(args.licence).read_text(encoding="utf-8")
-    pathlib.Path(args.licence_output).write_text(
-        NOTICE.format(family=FAMILY, font=args.font) + licence, encoding="utf-8")
+    if args.licence:
+        licence = pathlib.Path(args.licence).read_text(encoding="utf-8")
+        pathlib.Path(args.licence_output).write_text(
+            NOTICE.format(family=FAMILY, font=args.font) + licence, encoding="utf-8")
     return 0
 
 

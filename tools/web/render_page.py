@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 """Renders every window of the page in its main states into PNG files: the scenes of
-tools/screenshots/scenes/ played in minigames.html#sim in headless Chromium, each `shot FORM FILE`
-taking a picture of that window as the page shows it; and page.png, the whole page with every
+tools/screenshots/scenes/ played in the scenario runner's page, minigames-sim.html, in headless
+Chromium, each `shot FORM FILE` taking a picture of that window as the page shows it (the
+player's page draws its windows with the same code); and page.png, the whole page with every
 game under way (the README's picture of the page).
 
-    /usr/bin/python3 tools/web/render_page.py PAGE [OUTDIR]
+    /usr/bin/python3 tools/web/render_page.py SIM_PAGE [OUTDIR]
 """
 
 import pathlib

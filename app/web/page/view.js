@@ -1,85 +1,23 @@
-// The page's side of the web host. It builds and updates the windows the program describes, and
-// only records what the player does: the program's own loop, or the loop of its innermost
-// message box, takes each input in turn when it wakes. The program calls in through library.js.
-//
-// The page holds two programs: the collection on the real clock, which it starts, and the same
-// collection with the scenario runner on a virtual clock, which it starts instead when opened as
-// minigames.html#sim.
+// The program's windows on the page: a panel for each window with an element for each widget,
+// the same drawings as on the desktop, the keyboard focus and the message boxes, built and kept
+// as the program describes them through library.js. What the player does here is only recorded
+// (MG.record), for the program to take when it wakes.
 
 /* eslint-env browser */
-performance.mark('minigames-script');
-var MG = {
+/* global MG */
+// eslint-disable-next-line no-unused-vars
+const mgView = {
   forms: [],
   widgets: [],
   pictures: [],
-  inputs: [],
+  // Pictures the program showed without defining them, each reported once.
+  missingPictures: new Set(),
   boxes: [],
-  wakeUp: null,
-  // When the sleeping program wants to be woken (-1: only by the player).
-  dueAt: -1,
-  wakeTimer: 0,
-  wakeFrame: 0,
+  // The text of each drawing, from the table the page holds, unpacked before the program starts.
+  drawings: {},
   applying: false,
   shownOrder: 0,
-  // For the figures: how often the program has been woken, and, once a list is put here, how
-  // long it ran each time.
-  wakeUps: 0,
-  wokenAt: -1,
-  scriptTimes: null,
-
-  // --- waking the program ---
-  // Resolves at the next animation frame when `wakeAt` (ms on the page's clock) is less than a
-  // frame away, at `wakeAt` when it is farther, never when it is below 0; and at once when the
-  // player does something. A hidden page has no frames: time goes on there with timers, which
-  // the browser runs as often as it lets a hidden page.
-  wait(wakeAt) {
-    if (MG.wokenAt >= 0) {
-      // The program goes back to sleep: how long it ran since it was woken.
-      if (MG.scriptTimes) MG.scriptTimes.push(performance.now() - MG.wokenAt);
-      MG.wokenAt = -1;
-    }
-    MG.dueAt = wakeAt;
-    return new Promise((resolve) => {
-      if (MG.takingInputs() && MG.inputs.length > 0) {
-        resolve();
-        return;
-      }
-      MG.wakeUp = resolve;
-      if (wakeAt < 0) return;
-      const delay = wakeAt - performance.now();
-      if (document.hidden) {
-        // Nobody sees it: a tenth of a second at a time is soon enough.
-        MG.wakeTimer = setTimeout(MG.wake, Math.max(100, delay));
-      } else if (delay < 16) {
-        MG.wakeFrame = requestAnimationFrame(MG.wake);
-      } else {
-        MG.wakeTimer = setTimeout(MG.wake, delay);
-      }
-    });
-  },
-  wake() {
-    if (MG.wakeUp) {
-      ++MG.wakeUps;
-      MG.wokenAt = performance.now();
-    }
-    cancelAnimationFrame(MG.wakeFrame);
-    clearTimeout(MG.wakeTimer);
-    MG.wakeFrame = 0;
-    MG.wakeTimer = 0;
-    const wakeUp = MG.wakeUp;
-    MG.wakeUp = null;
-    if (wakeUp) wakeUp();
-  },
-  record(input) {
-    MG.inputs.push(input);
-    MG.wake();
-  },
-  // Inputs wait until the whole page has been read.
-  takingInputs() {
-    return document.readyState !== 'loading';
-  },
-  // The kinds of input, as the program numbers them.
-  kinds: { click: 1, key: 2, close: 3, focus: 4, text: 5, press: 6 },
+  anyShown: false,
 
   // --- the desktop ---
   desktop() {
@@ -117,7 +55,9 @@ var MG = {
     background.className = 'background';
     client.append(background);
     panel.append(bar, client);
-    const form = { id, name, panel, title, client, background, active: -1 };
+    const form = {
+      id, name, panel, title, client, background, active: -1, picture: -1, tabsInOrder: false,
+    };
     MG.forms[id] = form;
     client.addEventListener('pointerdown', (event) => {
       if (event.button !== 0 || event.target.closest('button, input, label')) return;
@@ -130,13 +70,18 @@ var MG = {
         y: (event.clientY - box.top) / scale,
       });
     });
-    panel.addEventListener('keydown', (event) => MG.keyDown(form, event));
+    // A message box of the window lies in its panel and keeps its keys and its focus.
+    panel.addEventListener('keydown', (event) => {
+      if (!MG.inBox(event.target)) MG.keyDown(form, event);
+    });
     panel.addEventListener('keyup', (event) => {
       // A button must not press itself when Space is let go: the program had the press.
-      if (event.key === ' ' && !MG.isTextBox(event.target)) event.preventDefault();
+      if (event.key === ' ' && !MG.isTextBox(event.target) && !MG.inBox(event.target)) {
+        event.preventDefault();
+      }
     });
     panel.addEventListener('focusin', (event) => {
-      if (MG.applying) return;
+      if (MG.applying || MG.inBox(event.target)) return;
       const widget = MG.widgetOf(event.target);
       const control = widget && widget.control;
       MG.record({ kind: 'focus', form: id, widget: control ? widget.id : -1 });
@@ -154,7 +99,6 @@ var MG = {
       form.client.removeAttribute('aria-description');
     }
     const opening = visible && form.panel.hidden;
-    if (opening && !form.tabsInOrder) MG.orderTabs(form);
     if (opening && !MG.anyShown) {
       MG.anyShown = true;
       performance.mark('minigames-first-window');
@@ -178,6 +122,9 @@ var MG = {
   // --- widgets ---
   isTextBox(element) {
     return element instanceof HTMLInputElement && element.type === 'text';
+  },
+  inBox(element) {
+    return element.closest('dialog') !== null;
   },
   widgetOf(element) {
     const found = element.closest('[data-widget]');
@@ -251,17 +198,8 @@ var MG = {
     element.setAttribute('hidden', '');
     form.client.append(element);
     MG.widgets[id] = {
-      id, form: formId, kind, element, focusable, control, tabIndex, picture: -1,
+      id, form: formId, kind, element, focusable, control, picture: -1,
     };
-  },
-
-  // Tab goes from control to control in the order of their TabIndex: the page's order of the
-  // elements, which their stacking does not depend on.
-  orderTabs(form) {
-    form.tabsInOrder = true;
-    MG.widgets.filter((widget) => widget && widget.form === form.id && widget.control)
-      .sort((a, b) => a.tabIndex - b.tabIndex)
-      .forEach((widget) => form.client.append(widget.element));
   },
 
   place(id, left, top, width, height, shown, enabled) {
@@ -291,21 +229,19 @@ var MG = {
     }
   },
 
-  // What a screen reader says for an image or a text box: an image with nothing to say is
-  // passed over, unless the player can press it.
+  // What a screen reader says for an image or a text box (a text box keeps its value as typed).
+  // A picture with nothing to say is hidden from it; one the player can press never is.
   name(id, name) {
-    const widget = MG.widgets[id];
+    const element = MG.widgets[id].element;
     if (name) {
-      widget.element.setAttribute('aria-label', name);
+      element.setAttribute('aria-label', name);
     } else {
-      widget.element.removeAttribute('aria-label');
+      element.removeAttribute('aria-label');
     }
-    if (widget.kind === 'image' && !widget.focusable) {
-      if (name) {
-        widget.element.removeAttribute('aria-hidden');
-      } else {
-        widget.element.setAttribute('aria-hidden', 'true');
-      }
+    if (element.getAttribute('role') === 'img' && !name) {
+      element.setAttribute('aria-hidden', 'true');
+    } else {
+      element.removeAttribute('aria-hidden');
     }
   },
 
@@ -346,8 +282,6 @@ var MG = {
     line.setAttribute('stroke-width', '1');
   },
 
-  // The text of a drawing, from the table the page holds, unpacked before the program starts.
-  drawings: {},
   drawing(name) {
     return MG.drawings[name] || '';
   },
@@ -359,10 +293,20 @@ var MG = {
     if (MG.pictures[id]) return;
     const template = document.createElement('template');
     template.innerHTML = svg.replace(/^<\?xml[^>]*>\s*/, '');
-    MG.pictures[id] = { template: template.content.firstElementChild, copies: 0 };
+    const drawing = template.content.firstElementChild;
+    if (drawing) MG.pictures[id] = { template: drawing, copies: 0 };
   },
+  // A copy of a picture for one place on the page, or null for a picture never defined, which
+  // shows nothing.
   pictureCopy(id) {
     const picture = MG.pictures[id];
+    if (!picture) {
+      if (!MG.missingPictures.has(id)) {
+        MG.missingPictures.add(id);
+        console.error('minigames: picture ' + id + ' has no drawing; nothing is drawn for it');
+      }
+      return null;
+    }
     const copy = picture.template.cloneNode(true);
     const prefix = 'p' + id + 'c' + ++picture.copies + '-';
     const named = copy.querySelectorAll('[id]');
@@ -387,8 +331,12 @@ var MG = {
     return copy;
   },
   showPicture(element, id) {
-    element.replaceChildren();
-    if (id >= 0) element.append(MG.pictureCopy(id));
+    const copy = id >= 0 ? MG.pictureCopy(id) : null;
+    if (copy) {
+      element.replaceChildren(copy);
+    } else {
+      element.replaceChildren();
+    }
   },
   picture(id, picture) {
     const widget = MG.widgets[id];
@@ -447,6 +395,8 @@ var MG = {
   },
 
   // --- message boxes ---
+  // A box is a modal dialog in its window's panel, so that a screen reader finds it in its
+  // window; shown modally, it still comes above every window.
   openBox(id, formId, title, text) {
     const dialog = document.createElement('dialog');
     dialog.className = 'box';
@@ -454,6 +404,7 @@ var MG = {
     const heading = document.createElement('h2');
     heading.textContent = title;
     const message = document.createElement('p');
+    message.id = 'box-text-' + id;
     message.textContent = text;
     const ok = document.createElement('button');
     ok.type = 'button';
@@ -469,8 +420,10 @@ var MG = {
     form.append(ok);
     dialog.append(heading, message, form);
     dialog.setAttribute('aria-labelledby', 'box-title-' + id);
+    dialog.setAttribute('aria-describedby', message.id);
     heading.id = 'box-title-' + id;
-    document.body.append(dialog);
+    const owner = MG.forms[formId];
+    (owner ? owner.panel : document.body).append(dialog);
     MG.boxes.push(id);
     dialog.showModal();
     ok.focus();
@@ -479,93 +432,4 @@ var MG = {
     const dialog = document.querySelector('dialog[data-box="' + id + '"]');
     if (dialog) dialog.close();
   },
-
-  ended() {
-    document.getElementById('ended').hidden = false;
-    document.getElementById('again').focus();
-  },
 };
-
-// On a virtual clock (minigames.html#sim), tests and tools drive the page with scenarios:
-// window.minigamesSim(lines) carries them out and gives what the runner printed.
-// What the page holds as Base64 text, as bytes.
-MG.bytes = (id) => {
-  const text = document.getElementById(id).textContent;
-  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(text);
-  const bytes = atob(text);
-  const code = new Uint8Array(bytes.length);
-  for (let i = 0; i < bytes.length; ++i) code[i] = bytes.charCodeAt(i);
-  return code;
-};
-// The text face, handed to the browser before it lays anything out: read from bytes, it is ready
-// for the first picture of the page.
-document.fonts.add(new FontFace('SoruneGothic', MG.bytes('minigames-face')));
-
-// What it holds gzipped, as a stream of the bytes unpacked.
-MG.unpack = (id) => new Blob([MG.bytes(id)]).stream().pipeThrough(
-  new DecompressionStream('gzip'));
-
-// Compiles a program's WebAssembly code for its runtime (as its instantiateWasm).
-MG.instantiate = (code) => (imports, receive) => {
-  const response = new Response(code, { headers: { 'Content-Type': 'application/wasm' } });
-  WebAssembly.instantiateStreaming(response, imports).then((result) => receive(result.instance));
-  return {};
-};
-
-// The calls the program makes as it starts, written down when the page was put together: played
-// back as soon as the page has its desktop, they show the menu while the program is still being
-// read. The program then makes the same calls, which find their windows already there.
-MG.playBack = (calls) => {
-  if (location.hash === '#sim') return;
-  for (const [name, ...args] of calls) MG[name](...args);
-};
-
-// The drawings, before a program starts.
-MG.unpackDrawings = () => new Response(MG.unpack('minigames-drawings')).json().then((table) => {
-  MG.drawings = table;
-});
-
-MG.start = () => {
-  performance.mark('minigames-start');
-  if (location.hash !== '#sim') {
-    Promise.resolve().then(() => Promise.all([
-      new Response(MG.unpack('minigames-play-code')).arrayBuffer(), MG.unpackDrawings(),
-    ])).then(([code]) => createMinigames({
-      instantiateWasm: MG.instantiate(code),
-      onRuntimeInitialized: () => performance.mark('minigames-compiled'),
-    })).then((program) => {
-      document.documentElement.dataset.play = 'running';
-      program.ccall('mg_play', null, [], [], { async: true });
-    }).catch((error) => {
-      // A browser too old for the program: the menu it shows would not answer, so say so.
-      document.getElementById('failed').hidden = false;
-      throw error;
-    });
-    return;
-  }
-  MG.simulated = new Promise((resolve) => {
-    // Kept out of the way after everything else, read only when wanted.
-    document.addEventListener('DOMContentLoaded', resolve);
-  }).then(() => Promise.all([
-    new Response(MG.unpack('minigames-sim-program')).text(), MG.unpackDrawings(),
-  ])).then(([script]) => {
-    (0, eval)(script);
-    return createMinigamesSim({ instantiateWasm: MG.instantiate(MG.unpack('minigames-sim-code')) });
-  }).then((program) => {
-    program.ccall('mg_sim_start', null, [], []);
-    document.documentElement.dataset.sim = 'ready';
-    return program;
-  });
-};
-window.minigamesSim = (lines) => MG.simulated.then((program) =>
-  program.ccall('mg_sim_run', 'string', ['string'], [lines]));
-
-// Hidden or shown again, the program plans its next wake-up anew: frames come only to a page
-// that is shown.
-document.addEventListener('visibilitychange', () => MG.wake());
-
-document.addEventListener('DOMContentLoaded', () => {
-  if (MG.inputs.length > 0) MG.wake();
-  const again = document.getElementById('again');
-  if (again) again.addEventListener('click', () => location.reload());
-});

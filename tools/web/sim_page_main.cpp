@@ -1,6 +1,6 @@
-// The collection in a web page on a virtual clock, for tests and tools: the page opened as
-// minigames.html#sim answers window.minigamesSim(lines) with the scenario runner's protocol,
-// painting the page as it goes. A program of its own, which the page loads only then.
+// The collection in a web page on a virtual clock, for tests and tools: the scenario runner's
+// page, minigames-sim.html, answers window.minigamesSim(lines) with the runner's protocol,
+// painting its windows as it goes, in the player's page's own view.
 
 #include <emscripten.h>
 
