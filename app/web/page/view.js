@@ -56,7 +56,7 @@ const mgView = {
     client.append(background);
     panel.append(bar, client);
     const form = {
-      id, name, panel, title, client, background, active: -1, picture: -1, tabsInOrder: false,
+      id, name, panel, title, client, background, active: -1, picture: -1,
     };
     MG.forms[id] = form;
     client.addEventListener('pointerdown', (event) => {
