@@ -170,6 +170,9 @@ class Page(unittest.TestCase):
                     self.assertAlmostEqual(got, want / TWIPS, delta=1.01, msg=where)
                 checked += 1
         self.assertGreater(checked, 50)
+        # The menu's text boxes are named by the labels above them.
+        self.assertEqual([self.element("Form4", "Text1", i).get_attribute("aria-label")
+                          for i in (0, 1)], ["マスコットアイコン", "四角いアイコン"])
 
     def test_every_scene_plays_to_its_ending_as_on_the_desktop(self):
         for scene in SCENES:
