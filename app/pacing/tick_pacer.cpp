@@ -8,7 +8,7 @@ namespace fm {
 void TickPacer::advanceTo(std::int64_t time) {
   // One picture for the whole batch, also when a handler throws.
   struct Batch {
-    explicit Batch(Program& program) : program(program) { program.beginBatch(); }
+    explicit Batch(Program& batched) : program(batched) { program.beginBatch(); }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
     Batch(Batch&&) = delete;

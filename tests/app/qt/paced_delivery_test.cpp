@@ -229,8 +229,8 @@ TEST_P(PacedDelivery, LeavesEveryWindowAsEveryMillisecondWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, PacedDelivery, ::testing::ValuesIn(kScenarios),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
+                         [](const auto& scenario) {
+                           std::string name = scenario.param.name;
                            std::erase(name, ' ');
                            return name;
                          });
