@@ -5,9 +5,9 @@ build time, the text face's licence, and a service worker that keeps all of them
 play (app/web/site/sw.js, with the name of this build and its files filled in).
 
 The page itself says where the manifest is (start.js links it when served), where the
-home-screen icon is (<link rel="apple-touch-icon">) and which colour its bar takes (<meta
-name="theme-color">): the site is laid out to match, and the build
-stops when the page lacks one of them.
+home-screen icon is (<link rel="apple-touch-icon">), the short name under it (<meta
+name="apple-mobile-web-app-title">) and which colour its bar takes (<meta name="theme-color">):
+the site is laid out to match, and the build stops when the page lacks one of them.
 
     make_site.py --page minigames.html --icon icon.svg --title-header program_title.h
                  --service-worker sw.js --licence FONT-LICENSE.txt --output site/
@@ -24,7 +24,6 @@ import sys
 
 from make_page import program_title
 
-SHORT_NAME = "ミニゲーム集"
 # Behind the drawing where an icon must be opaque: the page's own background.
 BACKGROUND = "#f4e8f6"
 # (file, size in px, purpose, share of the side the drawing takes, opaque). A maskable icon
@@ -64,10 +63,10 @@ def render_png(rsvg, svg, size):
                           input=svg.encode("utf-8"), stdout=subprocess.PIPE, check=True).stdout
 
 
-def manifest(title, theme, icons):
+def manifest(title, short_name, theme, icons):
     return json.dumps({
         "name": title,
-        "short_name": SHORT_NAME,
+        "short_name": short_name,
         "lang": "ja",
         "start_url": "./",
         "scope": "./",
@@ -107,6 +106,9 @@ def main():
     manifest_name = page_attribute(page, r"manifest\.href = '([^']+)'", "manifest's address")
     touch_icon_name = page_attribute(
         page, r'<link rel="apple-touch-icon" href="([^"]+)">', 'link rel="apple-touch-icon"')
+    short_name = page_attribute(
+        page, r'<meta name="apple-mobile-web-app-title" content="([^"]+)">',
+        'meta name="apple-mobile-web-app-title"')
     theme = page_attribute(page, r'<meta name="theme-color" content="([^"]+)">',
                            'meta name="theme-color"')
     worker = pathlib.Path(args.service_worker)
@@ -123,7 +125,7 @@ def main():
     size, share = TOUCH_ICON
     files[touch_icon_name] = render_png(args.rsvg,
                                         framed_icon(icon_svg, size, share, BACKGROUND), size)
-    files[manifest_name] = manifest(program_title(args.title_header), theme,
+    files[manifest_name] = manifest(program_title(args.title_header), short_name, theme,
                                     APP_ICONS).encode("utf-8")
     worker_text = service_worker(worker.read_text(encoding="utf-8"), files)
     files[worker.name] = worker_text.encode("utf-8")
