@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 # shellcheck source=scripts/setup.sh
 source scripts/setup.sh
 ensure_dependencies "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_test_modules
 export QT_QPA_PLATFORM=offscreen
 # Qt wants a private runtime folder, which a session without a desktop (as in CI) lacks.
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"

@@ -5,9 +5,14 @@
 REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
   fonts-ipafont-gothic desktop-file-utils appstream)
 # The page: Emscripten with the parser its optimiser needs, fontTools (and Brotli for WOFF2) to
-# cut the text face down, Node.js for the runner built for it; Chromium and Selenium test it.
-WEB_PACKAGES=(emscripten node-acorn nodejs fonttools python3-brotli)
-WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium)
+# cut the text face down, Node.js for the runner built for it, librsvg to draw the site's icons.
+# Chromium and Selenium test it, Firefox ESR (through puppeteer-core, see ensure_test_modules) and
+# WebKitGTK's MiniBrowser (under Xvfb) too.
+WEB_PACKAGES=(emscripten node-acorn nodejs fonttools python3-brotli librsvg2-bin)
+WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb
+  xauth)
+# Some builds of Node.js bring npm along; Debian's is a package of its own.
+command -v npm >/dev/null 2>&1 || WEB_TEST_PACKAGES+=(npm)
 # A locale with a decimal comma is made from the locale sources for the tests.
 TEST_PACKAGES=(locales)
 LOG_DIR=build/logs
@@ -46,6 +51,17 @@ ensure_dependencies() {
   run_stage apt "Installing ${missing[*]}" \
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive sh -c \
     'apt-get update -q && apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
+}
+
+# ensure_test_modules: puppeteer-core as tests/web/package-lock.json pins it, for the Firefox
+# test, unless node_modules already matches the lock. It downloads no browser of its own.
+ensure_test_modules() {
+  local lock=tests/web/package-lock.json installed=tests/web/node_modules/.package-lock.json
+  if [ -f "$installed" ] && [ ! "$lock" -nt "$installed" ]; then
+    return 0
+  fi
+  run_stage npm "Installing puppeteer-core for the Firefox test" \
+    env PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund
 }
 
 # On a terminal, rewrites the line of the running stage with the latest "[done/total]" of

@@ -1,13 +1,17 @@
 """Debian's headless Chromium driven through Debian's Selenium, for the page's tests, figures and
-pictures. Run with /usr/bin/python3: an earlier python3 on the PATH may not see python3-selenium.
+pictures, and the site served on 127.0.0.1 for them. Run with /usr/bin/python3: an earlier
+python3 on the PATH may not see python3-selenium.
 """
 
 import base64
+import http.server
 import json
+import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.wait import WebDriverWait
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
@@ -66,3 +70,51 @@ def simulate(driver, lines):
 def dump(driver, form):
     """A window's state as the runner's dump prints it."""
     return json.loads(simulate(driver, f"dump {form}\n"))
+
+
+class _Unstored(http.server.SimpleHTTPRequestHandler):
+    """Keeps the browser's HTTP cache out: whatever a page reads once the server has gone comes
+    from its service worker."""
+
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+
+    def log_message(self, *args):
+        pass
+
+
+class Server:
+    """A folder served on a free port of 127.0.0.1 from a thread, as a static host would; `folder`
+    may change while it runs (a new build published at the same address)."""
+
+    def __init__(self, folder):
+        self.folder = folder
+        self.httpd = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), lambda *args: _Unstored(*args, directory=str(self.folder)))
+        self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
+        self.thread.start()
+        self.address = f"http://127.0.0.1:{self.httpd.server_port}/"
+
+    def stop(self):
+        if self.thread.is_alive():
+            self.httpd.shutdown()
+            self.httpd.server_close()
+            self.thread.join()
+
+
+def wait_until_playing(driver, timeout=30):
+    """Until the player's page has its program running and has been read whole."""
+    WebDriverWait(driver, timeout).until(lambda _: driver.execute_script(
+        "return document.documentElement.dataset.play === 'running'"
+        " && document.readyState === 'complete'"))
+
+
+def controlling_caches(driver):
+    """Once a service worker controls the page, the names of the caches at its origin."""
+    driver.set_script_timeout(30)
+    return driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "navigator.serviceWorker.ready.then(() => navigator.serviceWorker.controller ||"
+        "  new Promise((resolve) => navigator.serviceWorker.oncontrollerchange = resolve))"
+        ".then(() => caches.keys()).then(done, (error) => done(String(error)));")

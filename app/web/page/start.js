@@ -67,6 +67,20 @@ MG.addFace();
 // that is shown.
 document.addEventListener('visibilitychange', () => MG.wake());
 
+// Served from a web address, the page installs to a home screen and keeps itself for offline
+// play (site/sw.js). Opened from disk it has everything already, and may not read the manifest.
+if (/^https?:$/.test(location.protocol)) {
+  const manifest = document.createElement('link');
+  manifest.rel = 'manifest';
+  manifest.href = 'manifest.webmanifest';
+  document.head.append(manifest);
+  window.addEventListener('load', () => {
+    navigator.serviceWorker?.register('sw.js').catch((error) => {
+      console.info('minigames: this address keeps no copy for offline play:', error.message);
+    });
+  });
+}
+
 document.addEventListener('DOMContentLoaded', () => {
   if (MG.inputs.length > 0) MG.wake();
   for (const again of document.querySelectorAll('button.again')) {
