@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <limits>
 #include <utility>
 
@@ -97,11 +98,33 @@ void QtHost::armTickTimer() {
   }
   // Armed from absolute times, so the cadence does not drift with handler run times. While
   // every frame has ticks to deliver, the timer simply goes on repeating at its interval:
-  // setting it up anew each frame would cost more than the ticks themselves.
+  // setting it up anew each frame would cost more than the ticks themselves. It is kept only
+  // while its next expiry is the wanted wake: an earlier one would bring a frame early, and
+  // every frame after it, since each is paced from the last. Repeating at the frame interval,
+  // it may be a millisecond early, as the clock reads whole milliseconds: its frames still come
+  // a whole frame apart.
+  const std::int64_t now = clockNow();
+  if (tickTimer_.isActive()) {
+    const std::int64_t expiry = tickTimerExpiryAfter(now);
+    const bool onFrameGrid =
+        tickTimer_.interval() == pacer_.frameInterval() && std::abs(expiry - *wake) <= 1;
+    if (expiry == *wake || onFrameGrid) return;
+  }
   const std::int64_t wait =
-      std::clamp<std::int64_t>(*wake - clockNow(), 0, std::numeric_limits<int>::max());
-  if (tickTimer_.isActive() && tickTimer_.interval() == wait) return;
+      std::clamp<std::int64_t>(*wake - now, 0, std::numeric_limits<int>::max());
   tickTimer_.start(static_cast<int>(wait));
+  armedAt_ = now;
+}
+
+std::int64_t QtHost::tickTimerExpiryAfter(std::int64_t now) const {
+  const std::int64_t interval = tickTimer_.interval();
+  if (interval <= 0 || now < armedAt_ + interval) return armedAt_ + interval;
+  return armedAt_ + ((now - armedAt_) / interval + 1) * interval;
+}
+
+std::optional<std::int64_t> QtHost::tickTimerDue() const {
+  if (!tickTimer_.isActive()) return std::nullopt;
+  return tickTimerExpiryAfter(clockNow());
 }
 
 void QtHost::deliverTicksUpTo(std::int64_t time, bool frame) {
