@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/qt/platform_setup.h"
 #include "bench/common.h"
 #include "bench/figures.h"
 #include "bench/virtual_display.h"
@@ -58,6 +59,8 @@ int main(int argc, char* argv[]) {
     bench::note("on Xvfb, display " + display->name());
   }
   qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(options.platform));
+  // The program's own platform settings, as its main makes them.
+  fm::qt::preparePlatform();
   bench::BenchApplication application(argc, argv);
   const std::string binDir = QCoreApplication::applicationDirPath().toStdString();
 
