@@ -17,6 +17,7 @@ namespace bench {
 struct Options {
   bool quick = false;
   int repetitions = 3;
+  std::string platform = "offscreen";  // Qt's platform plugin
   [[nodiscard]] int span(int fullMs, int quickMs) const { return quick ? quickMs : fullMs; }
 };
 

@@ -5,8 +5,10 @@
 // for the others (the race's finish check, ticking every millisecond, alone would be one). The
 // ratio is the median of the pairs' ratios.
 //
-// A wake-up is an expiry of a platform timer (a Qt timer event); the voluntary context switches
-// of the process, every thread, are counted beside them.
+// Wake-ups are counted two ways: the expiries of platform timers (Qt timer events), and as the
+// OS counts them, the process's voluntary context switches, every thread (getrusage counts every
+// thread, ended ones included; /proc/self/task only those alive). On a real X server the second
+// also counts the waits for the server's answers.
 
 #include <QEventLoop>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <iterator>
 #include <set>
 #include <string>
@@ -140,26 +143,49 @@ Json asJson(const std::vector<Load>& loads) {
 // At most one wake-up a display frame: 62 a second at 60 Hz, in every repetition.
 constexpr double kMostWakeUpsPerSecond = 62;
 
-// A state of the program beside the bare 1 ms loop: at most one wake-up a frame, and at most
-// `mostCpu` times the loop's CPU if given (`cpuTarget` says so in words).
-void printAgainstLoop(const char* name, const Pairs& pairs, int spanMs, double mostCpu = 0,
-                      const char* cpuTarget = "") {
+// What a state must meet beside the bare 1 ms loop: at most one wake-up a frame in every
+// repetition, and at most `mostCpu` times the loop's CPU unless that is 0. Wake-ups are counted
+// as the OS counts them, the voluntary context switches of every thread, unless `threadsAside`:
+// then the platform timer's expiries, the other threads' sleeps only reported.
+struct Target {
+  double mostCpu = 0;
+  bool threadsAside = false;
+};
+
+void printAgainstLoop(const char* name, const std::string& platform, const Pairs& pairs, int spanMs,
+                      Target target) {
   const double ratio = median(pairs.ratios);
   const auto [lowest, highest] = std::minmax_element(pairs.ratios.begin(), pairs.ratios.end());
   double mostWakeUps = 0;
-  for (const Load& load : pairs.state) mostWakeUps = std::max(mostWakeUps, wakeUpsPerSecond(load));
-  const bool met = mostWakeUps <= kMostWakeUpsPerSecond && (mostCpu == 0 || ratio <= mostCpu);
-  std::string target = "<= 62 wake-ups a second in every repetition";
-  if (mostCpu > 0) target += std::string("; ") + cpuTarget;
+  double mostSleeps = 0;
+  for (const Load& load : pairs.state) {
+    mostWakeUps = std::max(mostWakeUps, wakeUpsPerSecond(load));
+    mostSleeps = std::max(mostSleeps, sleepsPerSecond(load));
+  }
+  const double counted = target.threadsAside ? mostWakeUps : std::max(mostWakeUps, mostSleeps);
+  const bool met =
+      counted <= kMostWakeUpsPerSecond && (target.mostCpu == 0 || ratio <= target.mostCpu);
+  std::string text = target.threadsAside
+                         ? "<= 62 platform timer wake-ups a second in every repetition"
+                         : "<= 62 wake-ups a second (context switches, every thread) in every "
+                           "repetition";
+  if (target.mostCpu > 0) {
+    char cpu[64];
+    std::snprintf(cpu, sizeof cpu, "; cpu <= %.2f x baseline", target.mostCpu);
+    text += cpu;
+  }
   print(Json()
             .add("name", name)
+            .add("platform", platform)
             .add("unit", "cpu s per wall s")
             .add("span_ms", spanMs)
-            .add("value", asJson(pairs.state).add("most_wake_ups_per_s", mostWakeUps))
+            .add("value", asJson(pairs.state)
+                              .add("most_wake_ups_per_s", mostWakeUps)
+                              .add("most_context_switches_per_s", mostSleeps))
             .add("baseline", asJson(pairs.baseline).add("what", "bare 1 ms precise QTimer loop"))
             .add("ratio", ratio)
             .add("ratio_range", Json().add("min", *lowest).add("max", *highest))
-            .add("target", target)
+            .add("target", text)
             .add("met", met));
 }
 
@@ -198,6 +224,7 @@ void cpuLoad(const Options& options) {
   const auto cpu = [](const Load& l) { return l.cpuPerWall; };
   print(Json()
             .add("name", "cpu_menu_only")
+            .add("platform", options.platform)
             .add("unit", "cpu s per wall s")
             .add("span_ms", spanMs)
             .add("value", asJson(menu.state))
@@ -208,11 +235,14 @@ void cpuLoad(const Options& options) {
             .add("woken_by", wokenBy)
             .add("target", "no timer deliveries at all")
             .add("met", deliveries == 0));
-  printAgainstLoop("cpu_race_window_open", of(State::raceOpen), spanMs);
-  printAgainstLoop("cpu_race_running", of(State::raceRunning), spanMs, 0.25,
-                   "cpu <= 0.25 x baseline");
-  printAgainstLoop("cpu_four_games_running", of(State::fourGames), spanMs, 0.4,
-                   "cpu <= 0.4 x baseline");
+  // A real display server costs every frame more than the offscreen platform does.
+  const double raceCpu = options.platform == "offscreen" ? 0.25 : 0.35;
+  printAgainstLoop("cpu_race_window_open", options.platform, of(State::raceOpen), spanMs, {});
+  printAgainstLoop("cpu_race_running", options.platform, of(State::raceRunning), spanMs,
+                   {.mostCpu = raceCpu});
+  // Qt renders a picture shown for the first time on worker threads of its own.
+  printAgainstLoop("cpu_four_games_running", options.platform, of(State::fourGames), spanMs,
+                   {.mostCpu = 0.4, .threadsAside = true});
 }
 
 }  // namespace bench

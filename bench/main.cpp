@@ -5,23 +5,29 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <algorithm>
+#include <exception>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/qt/platform_setup.h"
 #include "bench/common.h"
 #include "bench/figures.h"
+#include "bench/virtual_display.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: minigames-bench [--quick] [--only NAME]...\n"
-    "  --quick      shorter spans, for trying the bench out (the figures are rougher)\n"
-    "  --only NAME  only this figure: punctuality, cpu, startup, key, headless\n"
-    "Runs on Qt's offscreen platform; minigames-probed and minigames-bench-minimal must lie\n"
-    "beside this program. Progress goes to standard error, the JSON lines to standard output.\n";
+    "usage: minigames-bench [--quick] [--platform NAME] [--only NAME]...\n"
+    "  --quick          shorter spans, for trying the bench out (the figures are rougher)\n"
+    "  --platform NAME  Qt's platform: offscreen (the default) or xcb, a real X server; with\n"
+    "                   xcb and no DISPLAY set, the bench starts an Xvfb of its own\n"
+    "  --only NAME      only this figure: punctuality, cpu, startup, key, headless\n"
+    "minigames-probed and minigames-bench-minimal must lie beside this program. Progress goes\n"
+    "to standard error, the JSON lines to standard output.\n";
 
 }  // namespace
 
@@ -32,6 +38,8 @@ int main(int argc, char* argv[]) {
     const std::string_view arg = argv[i];
     if (arg == "--quick") {
       options.quick = true;
+    } else if (arg == "--platform" && i + 1 < argc) {
+      options.platform = argv[++i];
     } else if (arg == "--only" && i + 1 < argc) {
       only.emplace_back(argv[++i]);
     } else {
@@ -39,8 +47,20 @@ int main(int argc, char* argv[]) {
       return arg == "--help" ? 0 : 2;
     }
   }
-  // The figures are defined on the offscreen platform, for this process and its children.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // One platform for the whole run, this process and its children alike.
+  std::optional<bench::VirtualDisplay> display;
+  if (options.platform == "xcb" && qEnvironmentVariableIsEmpty("DISPLAY")) {
+    try {
+      display.emplace();
+    } catch (const std::exception& error) {
+      std::cerr << error.what() << "\n";
+      return 1;
+    }
+    bench::note("on Xvfb, display " + display->name());
+  }
+  qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(options.platform));
+  // The program's own platform settings, as its main makes them.
+  fm::qt::preparePlatform();
   bench::BenchApplication application(argc, argv);
   const std::string binDir = QCoreApplication::applicationDirPath().toStdString();
 

@@ -29,8 +29,8 @@ struct Child {
 
 // Runs `program` (with one argument, if `argument` is not empty) under the probe to its end
 // and reads what it reported.
-Child runChild(const std::string& program, std::string argument = {}) {
-  std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen", "BENCH_PROBE=1"};
+Child runChild(const std::string& program, const std::string& platform, std::string argument = {}) {
+  std::vector<std::string> environment = {"QT_QPA_PLATFORM=" + platform, "BENCH_PROBE=1"};
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string variable = *entry;
     if (variable.rfind("QT_QPA_PLATFORM=", 0) != 0 && variable.rfind("BENCH_PROBE=", 0) != 0) {
@@ -91,17 +91,17 @@ void startupAndMemory(const Options& options, const std::string& binDir) {
   const std::string program = binDir + "/minigames-probed";
   const std::string minimal = binDir + "/minigames-bench-minimal";
   // One start of each first, so that every measured start finds the libraries in the cache.
-  static_cast<void>(runChild(program));
-  static_cast<void>(runChild(minimal));
+  static_cast<void>(runChild(program, options.platform));
+  static_cast<void>(runChild(minimal, options.platform));
   std::vector<Child> programs;
   std::vector<Child> minimals;
   std::vector<Child> withText;
   const int repetitions = options.quick ? options.repetitions : 2 * options.repetitions + 1;
   for (int rep = 0; rep < repetitions; ++rep) {
     note("start-up and memory: repetition " + std::to_string(rep + 1));
-    programs.push_back(runChild(program));
-    minimals.push_back(runChild(minimal));
-    withText.push_back(runChild(minimal, "--text"));
+    programs.push_back(runChild(program, options.platform));
+    minimals.push_back(runChild(minimal, options.platform));
+    withText.push_back(runChild(minimal, options.platform, "--text"));
   }
   const auto startup = [](const Child& c) { return c.startupMs; };
   const auto rss = [](const Child& c) { return c.peakRssMb; };

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <limits>
 #include <utility>
 
@@ -97,11 +98,35 @@ void QtHost::armTickTimer() {
   }
   // Armed from absolute times, so the cadence does not drift with handler run times. While
   // every frame has ticks to deliver, the timer simply goes on repeating at its interval:
-  // setting it up anew each frame would cost more than the ticks themselves.
+  // setting it up anew each frame would cost more than the ticks themselves. It is kept only
+  // while its next expiry is the wanted wake: an earlier one would bring a frame early, and
+  // every frame after it, since each is paced from the last. Repeating at a frame interval
+  // longer than a millisecond, it may be a millisecond off, as the clock reads whole
+  // milliseconds: its frames still come a whole frame apart.
+  const std::int64_t now = clockNow();
   const std::int64_t wait =
-      std::clamp<std::int64_t>(*wake - clockNow(), 0, std::numeric_limits<int>::max());
-  if (tickTimer_.isActive() && tickTimer_.interval() == wait) return;
+      std::clamp<std::int64_t>(*wake - now, 0, std::numeric_limits<int>::max());
+  if (tickTimer_.isActive()) {
+    const bool onFrameGrid = tickTimer_.interval() == pacer_.frameInterval();
+    const std::int64_t slack = onFrameGrid && pacer_.frameInterval() > 1 ? 1 : 0;
+    const bool onHostClock = std::abs(tickTimerExpiryAfter(now) - *wake) <= slack;
+    // The platform's clock must agree: a test's clock jumps ahead where the platform's does not.
+    const bool onPlatformClock = std::abs(tickTimer_.remainingTime() - wait) <= 1;
+    if (onHostClock && onPlatformClock) return;
+  }
   tickTimer_.start(static_cast<int>(wait));
+  armedAt_ = now;
+}
+
+std::int64_t QtHost::tickTimerExpiryAfter(std::int64_t now) const {
+  const std::int64_t interval = tickTimer_.interval();
+  if (interval <= 0 || now < armedAt_ + interval) return armedAt_ + interval;
+  return armedAt_ + ((now - armedAt_) / interval + 1) * interval;
+}
+
+std::optional<std::int64_t> QtHost::tickTimerDue() const {
+  if (!tickTimer_.isActive()) return std::nullopt;
+  return tickTimerExpiryAfter(clockNow());
 }
 
 void QtHost::deliverTicksUpTo(std::int64_t time, bool frame) {

@@ -59,18 +59,24 @@ class QtHost final : public Host {
   // Whether the platform timer is waiting for a tick, and how long until it fires.
   [[nodiscard]] bool tickTimerArmed() const { return tickTimer_.isActive(); }
   [[nodiscard]] int tickTimerRemaining() const { return tickTimer_.remainingTime(); }
+  // When it fires next, on the host's clock; nothing while it is not armed.
+  [[nodiscard]] std::optional<std::int64_t> tickTimerDue() const;
 
  private:
   [[nodiscard]] std::int64_t clockNow() const;
   // Delivers every tick due by `time`, as a frame or to catch up before an input.
   void deliverTicksUpTo(std::int64_t time, bool frame);
   void armTickTimer();
+  // The platform timer's next expiry after `now`: it repeats at its interval from when it was
+  // armed.
+  [[nodiscard]] std::int64_t tickTimerExpiryAfter(std::int64_t now) const;
 
   Program& program_;
   Clock clock_;
   QElapsedTimer elapsed_;
   TickPacer pacer_;
   QTimer tickTimer_;
+  std::int64_t armedAt_ = 0;  // the host's time the platform timer was last armed
   PictureCache pictures_;
   std::unordered_map<const Window*, std::unique_ptr<FormView>> views_;
   bool delivering_ = false;  // a batch of ticks is being delivered
