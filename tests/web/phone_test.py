@@ -12,24 +12,19 @@ import pathlib
 import sys
 import unittest
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
-sys.path.insert(0, str(ROOT / "tools" / "web"))
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "web"))
 import browser  # noqa: E402
 
 SIZES = ((360, 640), (640, 360), (390, 844), (844, 390))
 # The menu's buttons and the windows they open, the race last.
-GAMES = (("Command3", "Form2"), ("Command2", "Form3"), ("Command4", "Form5"),
-         ("Command1", "Form1"))
+GAMES = (("Command3", "Form2"), ("Command2", "Form3"), ("Command4", "Form5"), ("Command1", "Form1"))
 TWIPS = 15
 # What the player sees: the page's scroll and zoom, the windows shown, the bar, the one in front
 # with its box on the screen and its scale, where the focus is, the pads and the hint.
 SEEN = """
-const box = (e) => { const r = e.getBoundingClientRect();
-  return [r.left, r.top, r.right, r.bottom]; };
-const shown = Array.from(document.querySelectorAll('section.window'))
-  .filter((w) => w.getClientRects().length > 0);
-const front = shown[0];
-const dialog = document.querySelector('dialog[open]');
+const box = (e) => ['left', 'top', 'right', 'bottom'].map((s) => e.getBoundingClientRect()[s]);
+const shown = Array.from(document.querySelectorAll('section.window')).filter((w) => w.offsetWidth);
+const [front, dialog] = [shown[0], document.querySelector('dialog[open]')];
 return {
   overflow: document.documentElement.scrollWidth - innerWidth, scrollX, zoom: visualViewport.scale,
   shown: shown.map((w) => w.dataset.form),
@@ -61,9 +56,8 @@ class Phone(unittest.TestCase):
     def tearDownClass(cls):
         cls.driver.quit()
 
-    def element(self, form, name):
-        return self.driver.find_element(
-            "css selector", f'[data-form="{form}"] [data-widget="{name}"]')
+    def widget(self, form, name):
+        return browser.widget(self.driver, form, name)
 
     def tap(self, element, clicks=True):
         browser.tap(self.driver, element, clicks)
@@ -91,35 +85,25 @@ class Phone(unittest.TestCase):
             self.assertGreaterEqual(pad_bottom - pad_top, 64)
             self.assertTrue(pad_top >= top and pad_right <= width and pad_bottom <= height)
         self.assertEqual(len(seen["pads"]), 2 if form == "Form1" else 0)
-        return seen
 
     def marker(self):
-        return float(self.element("Form1", "Image5").value_of_css_property("left")[:-2])
+        return float(self.widget("Form1", "Image5").value_of_css_property("left")[:-2])
 
     def test_every_game_is_played_by_taps_on_phones_upright_and_turned(self):
         for width, height in SIZES:
             with self.subTest(size=f"{width}x{height}"):
-                for attempt in (1, 2):
-                    try:
-                        browser.emulate_phone(self.driver, width, height)
-                        browser.open_page(self.driver, self.page)
-                        self.play(width, height)
-                        break
-                    except browser.TouchStuck:
-                        # The browser's fault, not the page's: once more in a new browser.
-                        self.driver.service.stop()
-                        type(self).driver = browser.chromium()
-                        if attempt == 2:
-                            raise
+                type(self).driver = browser.on_phone(self.driver, self.page, width, height,
+                                                     lambda d: self.play(d, width, height))
                 self.assertEqual(browser.console_errors(self.driver), [])
 
-    def play(self, width, height):
+    def play(self, driver, width, height):
+        type(self).driver = driver
         # Each game opened from the menu comes to the front; the bar goes back to the menu.
         self.assert_fits("Form4", width, height)
         for button, form in GAMES:
             self.switch_to("Form4")
             self.assert_fits("Form4", width, height)
-            self.tap(self.element("Form4", button))
+            self.tap(self.widget("Form4", button))
             self.assert_fits(form, width, height)
         self.assertEqual(self.seen()["bar"], ["Form4", "Form2", "Form3", "Form5", "Form1"])
         for _, form in GAMES:
@@ -129,14 +113,14 @@ class Phone(unittest.TestCase):
         # The pigeon, shown after 17 s, is hit where it is drawn in the scaled window.
         browser.advance(self.driver, 17000)
         self.switch_to("Form2")
-        self.assertFalse(self.element("Form2", "Label2").is_displayed())
-        self.tap(self.element("Form2", "Image1"))
-        self.assertTrue(self.element("Form2", "Label2").is_displayed())
+        self.assertFalse(self.widget("Form2", "Label2").is_displayed())
+        self.tap(self.widget("Form2", "Image1"))
+        self.assertTrue(self.widget("Form2", "Label2").is_displayed())
 
         # The board's boxes come up over the board, with OK focused, whichever window is in
         # front: the player goes back to the race after each.
         self.switch_to("Form5")
-        self.tap(self.element("Form5", "Command2"))
+        self.tap(self.widget("Form5", "Command2"))
         boxes = 0
         for _ in range(12):
             dialog = self.seen()["dialog"]
@@ -156,7 +140,7 @@ class Phone(unittest.TestCase):
         # A race stroked on the pads: near the R end, then far from the L end.
         self.switch_to("Form1")
         self.assertEqual(self.seen()["hint"], height > width)
-        self.tap(self.element("Form1", "Command3"))
+        self.tap(self.widget("Form1", "Command3"))
         browser.advance(self.driver, 3000)
         for _ in range(100):
             if self.marker() >= 4520 / TWIPS:
@@ -165,11 +149,11 @@ class Phone(unittest.TestCase):
         pads = {key: self.driver.find_element("css selector", f'[data-key="{key}"]')
                 for key in ("37", "39")}
         self.tap(pads["39"], clicks=False)
-        self.assertIn(self.element("Form1", "seimes").text,
+        self.assertIn(self.widget("Form1", "seimes").text,
                       ("Perfect", "Great", "Good3", "Good2", "Good1", "Bad"))
         browser.advance(self.driver, 700)
         self.tap(pads["37"], clicks=False)
-        self.assertEqual(self.element("Form1", "seimes").text, "Poor")
+        self.assertEqual(self.widget("Form1", "seimes").text, "Poor")
         # Two fast taps: no zoom.
         browser.tap(self.driver, pads["39"], clicks=False)
         browser.tap(self.driver, pads["39"], clicks=False)

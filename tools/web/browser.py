@@ -164,3 +164,25 @@ def advance(driver, ms):
         wait_until(driver, "return performance.now() >= arguments[0] - 0.5", 30, target)
         driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
     wait_until(driver, CAUGHT_UP, 30, driver.execute_script(now))
+
+
+def widget(driver, form, name):
+    """A widget's element on the page."""
+    return driver.find_element("css selector", f'[data-form="{form}"] [data-widget="{name}"]')
+
+
+def on_phone(driver, page, width, height, play):
+    """Opens the player's page on a phone of `width` × `height` and calls play(driver); when the
+    browser gets stuck on a touch, once more in a new browser. The browser in use at the end."""
+    for attempt in (1, 2):
+        try:
+            emulate_phone(driver, width, height)
+            open_page(driver, page)
+            play(driver)
+            return driver
+        except TouchStuck:
+            driver.service.stop()
+            driver = chromium()
+            if attempt == 2:
+                raise
+    return driver

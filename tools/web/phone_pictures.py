@@ -18,10 +18,6 @@ def picture(driver, path):
     path.write_bytes(base64.b64decode(shot["data"]))
 
 
-def widget(driver, form, name):
-    return driver.find_element("css selector", f'[data-form="{form}"] [data-widget="{name}"]')
-
-
 def main():
     page = pathlib.Path(sys.argv[1]).resolve()
     out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else "docs")
@@ -29,16 +25,16 @@ def main():
     try:
         browser.emulate_phone(driver, 390, 844)
         browser.open_page(driver, page)
-        browser.tap(driver, widget(driver, "Form4", "Command1"))
-        browser.tap(driver, widget(driver, "Form1", "Command3"))
+        browser.tap(driver, browser.widget(driver, "Form4", "Command1"))
+        browser.tap(driver, browser.widget(driver, "Form1", "Command3"))
         browser.advance(driver, 3500)
         browser.tap(driver, driver.find_element("css selector", '[data-key="39"]'), clicks=False)
         browser.advance(driver, 100)
         picture(driver, out / "phone-portrait.png")
         browser.emulate_phone(driver, 844, 390)
         browser.open_page(driver, page)
-        browser.tap(driver, widget(driver, "Form4", "Command4"))
-        browser.tap(driver, widget(driver, "Form5", "Command2"))
+        browser.tap(driver, browser.widget(driver, "Form4", "Command4"))
+        browser.tap(driver, browser.widget(driver, "Form5", "Command2"))
         browser.advance(driver, 50)
         picture(driver, out / "phone-landscape.png")
     finally:
