@@ -110,10 +110,11 @@ const mgPhone = {
     let scale = MG.fit(front);
     const turned = MG.fit(front, true);
     const turn = scale < MG.smallScale && turned > scale;
+    const text = window.innerWidth < window.innerHeight ?
+      '画面を横にすると、もっと大きく遊べます' : '画面を縦にすると、もっと大きく遊べます';
+    if (turn && hint.textContent !== text) hint.textContent = text;
     if (hint.hidden === turn) {
       hint.hidden = !turn;
-      hint.textContent = window.innerWidth < window.innerHeight ?
-        '画面を横にすると、もっと大きく遊べます' : '画面を縦にすると、もっと大きく遊べます';
       scale = MG.fit(front);
     }
     MG.placeFront(front, scale);
