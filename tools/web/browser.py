@@ -7,6 +7,7 @@ import base64
 import http.server
 import json
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
@@ -118,3 +119,121 @@ def controlling_caches(driver):
         "navigator.serviceWorker.ready.then(() => navigator.serviceWorker.controller ||"
         "  new Promise((resolve) => navigator.serviceWorker.oncontrollerchange = resolve))"
         ".then(() => caches.keys()).then(done, (error) => done(String(error)));")
+
+
+def emulate_phone(driver, width, height, scale=3):
+    """The page as a phone of `width` × `height` CSS pixels shows it, with a touch screen (a
+    coarse pointer) and `scale` device pixels to a CSS pixel."""
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": width, "height": height, "deviceScaleFactor": scale, "mobile": True,
+        "screenOrientation": {"type": "portraitPrimary" if height >= width else
+                              "landscapePrimary", "angle": 0 if height >= width else 90}})
+    driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                           {"enabled": True, "maxTouchPoints": 5})
+
+
+def centre(driver, element):
+    """The middle of an element on the screen, in CSS pixels."""
+    return driver.execute_script(
+        "const r = arguments[0].getBoundingClientRect();"
+        "return [r.left + r.width / 2, r.top + r.height / 2];", element)
+
+
+class TouchStuck(Exception):
+    """Headless Chromium now and then never answers a touch while the page's time is held still;
+    the browser is no use after that."""
+
+
+def touch(driver, kind, points, timeout=5):
+    done = threading.Event()
+    sender = threading.Thread(target=lambda: (driver.execute_cdp_cmd(
+        "Input.dispatchTouchEvent", {"type": kind, "touchPoints": points}), done.set()),
+        daemon=True)
+    sender.start()
+    if not done.wait(timeout):
+        raise TouchStuck(kind)
+
+
+def tap(driver, element, clicks=True):
+    """A finger put down on the middle of an element and lifted again; with `clicks`, once the
+    browser has made a click of it (it comes after the finger has lifted, in its own time)."""
+    x, y = centre(driver, element)
+    point = {"x": x, "y": y, "radiusX": 4, "radiusY": 4, "force": 1, "id": 0}
+    # A touch is handled with a frame of the page's: asking for frames, the tap never waits on a
+    # page asleep with its time held still.
+    driver.execute_script("if (!window.mgFrames) (window.mgFrames = () =>"
+                          " requestAnimationFrame(window.mgFrames))();")
+    if clicks:
+        driver.execute_script("window.mgTapped = false; addEventListener('click',"
+                              " () => { window.mgTapped = true; }, {capture: true, once: true});")
+    touch(driver, "touchStart", [point])
+    touch(driver, "touchEnd", [])
+    if clicks:
+        wait_until(driver, "return window.mgTapped", 10)
+
+
+def open_page(driver, page, timeout=30):
+    """The player's page afresh, once the program runs and takes what the player does; its time
+    then held still until advance() moves it on."""
+    driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
+    driver.get("about:blank")
+    driver.get(page.as_uri())
+    wait_until(driver, "return document.documentElement.dataset.play === 'running'"
+                       " && document.readyState === 'complete'", timeout)
+    driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
+
+
+def wait_until(driver, script, timeout=30, *args):
+    """Polls the page until `script` returns something true; what it returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = driver.execute_script(script, *args)
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"the page never answered {script!r} with true")
+        time.sleep(0.005)
+
+
+# The program has caught up with the page's clock stopped at arguments[0]: it sleeps with nothing
+# to take and nothing due by then (or it has ended), it has heard of every box closed (a dialog
+# tells in an event of its own), and the page has arranged its windows.
+CAUGHT_UP = ("return !document.getElementById('ended').hidden || MG.wakeUp !== null"
+             " && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > arguments[0])"
+             " && MG.boxes.length === document.querySelectorAll('dialog[open]').length"
+             " && !MG.arrangeFrame")
+
+
+def advance(driver, ms):
+    """Lets `ms` of the page's time pass, as fast as the page can go, and waits until the program
+    has caught up (frames come on the real clock, whatever the page's time)."""
+    now = "return performance.now()"
+    if ms > 0:  # a budget of 0 would let time run on unbounded
+        target = driver.execute_script(now) + ms
+        driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy",
+                               {"policy": "advance", "budget": ms})
+        wait_until(driver, "return performance.now() >= arguments[0] - 0.5", 30, target)
+        driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
+    wait_until(driver, CAUGHT_UP, 30, driver.execute_script(now))
+
+
+def widget(driver, form, name):
+    """A widget's element on the page."""
+    return driver.find_element("css selector", f'[data-form="{form}"] [data-widget="{name}"]')
+
+
+def on_phone(driver, page, width, height, play):
+    """Opens the player's page on a phone of `width` × `height` and calls play(driver); when the
+    browser gets stuck on a touch, once more in a new browser. The browser in use at the end."""
+    for attempt in (1, 2):
+        try:
+            emulate_phone(driver, width, height)
+            open_page(driver, page)
+            play(driver)
+            return driver
+        except TouchStuck:
+            driver.service.stop()
+            driver = chromium()
+            if attempt == 2:
+                raise
+    return driver

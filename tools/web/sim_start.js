@@ -3,7 +3,7 @@
 // carries them out and gives what the runner printed, as minigames-sim prints it.
 
 /* eslint-env browser */
-/* global mgWakeUps, mgView, mgContents */
+/* global mgWakeUps, mgView, mgPhone, mgContents */
 const mgSimStart = {
   // A promise of the started program with the runner, rejected with the reason it cannot run.
   simulated: null,
@@ -39,7 +39,7 @@ const mgSimStart = {
   },
 };
 
-var MG = { ...mgWakeUps, ...mgView, ...mgContents, ...mgSimStart };
+var MG = { ...mgWakeUps, ...mgView, ...mgPhone, ...mgContents, ...mgSimStart };
 MG.addFace();
 MG.startSimulated();
 window.minigamesSim = (lines) => MG.simulate(lines);

@@ -4,7 +4,7 @@
 // window. Whatever stops it on the way is told on the page, with the offer to start again.
 
 /* eslint-env browser */
-/* global mgWakeUps, mgView, mgContents */
+/* global mgWakeUps, mgView, mgPhone, mgContents */
 performance.mark('minigames-script');
 
 const mgStart = {
@@ -60,7 +60,7 @@ const mgStart = {
   },
 };
 
-var MG = { ...mgWakeUps, ...mgView, ...mgContents, ...mgStart };
+var MG = { ...mgWakeUps, ...mgView, ...mgPhone, ...mgContents, ...mgStart };
 MG.addFace();
 
 // Hidden or shown again, the program plans its next wake-up anew: frames come only to a page

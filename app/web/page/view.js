@@ -56,9 +56,13 @@ const mgView = {
     client.append(background);
     panel.append(bar, client);
     const form = {
-      id, name, panel, title, client, background, active: -1, picture: -1,
+      id, name, panel, title, client, background, width, height, active: -1, picture: -1,
+      pads: null,
     };
     MG.forms[id] = form;
+    MG.addPads(form);
+    // The window the player touches comes to the front.
+    panel.addEventListener('pointerdown', () => MG.bringToFront(form), true);
     client.addEventListener('pointerdown', (event) => {
       if (event.button !== 0 || event.target.closest('button, input, label')) return;
       const box = client.getBoundingClientRect();
@@ -91,6 +95,7 @@ const mgView = {
 
   frame(id, caption, colour, description, visible, raise) {
     const form = MG.forms[id];
+    const changed = form.panel.hidden === visible || form.title.textContent !== caption;
     form.title.textContent = caption;
     form.client.style.backgroundColor = colour;
     if (description) {
@@ -104,6 +109,7 @@ const mgView = {
       performance.mark('minigames-first-window');
     }
     form.panel.hidden = !visible;
+    if (changed || raise) MG.windowChanged(form, visible && (opening || raise));
     if (opening) {
       // A window that opens comes last on the desktop, as a new window lands on top.
       form.panel.style.order = String(++MG.shownOrder);
@@ -113,7 +119,8 @@ const mgView = {
       // laid out at once.
       requestAnimationFrame(() => {
         if (form.panel.hidden) return;
-        form.panel.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        // One window at a time, the page does not scroll.
+        if (!MG.compact) form.panel.scrollIntoView({ block: 'nearest', inline: 'nearest' });
         MG.focusForm(form);
       });
     }
@@ -425,6 +432,10 @@ const mgView = {
     const owner = MG.forms[formId];
     (owner ? owner.panel : document.body).append(dialog);
     MG.boxes.push(id);
+    // Over its own window, which comes to the front; OK takes the focus, so that no text box
+    // calls up a phone's keyboard.
+    if (owner) MG.bringToFront(owner);
+    ok.autofocus = true;
     dialog.showModal();
     ok.focus();
   },
