@@ -178,8 +178,7 @@ def open_page(driver, page, timeout=30):
     driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
     driver.get("about:blank")
     driver.get(page.as_uri())
-    wait_until(driver, "return document.documentElement.dataset.play === 'running'"
-                       " && document.readyState === 'complete'", timeout)
+    wait_until_playing(driver, timeout)
     driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
 
 

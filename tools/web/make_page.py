@@ -133,6 +133,15 @@ def input_kinds(header):
     return kinds
 
 
+def compact(text):
+    """The page's own script or style sheet without what only its readers need: comments on
+    lines of their own, indentation and blank lines. The scripts hold no text that runs over a
+    line, so every line stays what it was."""
+    text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
+    lines = (line.strip() for line in text.split("\n"))
+    return "\n".join(line for line in lines if line and not line.startswith("//"))
+
+
 def page_script(paths, kinds):
     """The page's scripts in their order, after the table of the kinds of input; every kind the
     scripts record must be one the program takes, and every kind it takes must be recorded."""
@@ -141,7 +150,7 @@ def page_script(paths, kinds):
     if recorded != set(kinds):
         sys.exit(f"the page records the kinds of input {sorted(recorded)}, the program takes "
                  f"{sorted(kinds)} (app/web/input_kinds.h)")
-    return f"const mgInputKinds = {json.dumps(kinds)};\n{text}"
+    return f"const mgInputKinds = {json.dumps(kinds)};\n{compact(text)}"
 
 
 def packed(data):
@@ -188,7 +197,7 @@ def main():
     title = html.escape(program_title(args.title_header))
     parts = {
         "{{TITLE}}": title,
-        "{{STYLE}}": pathlib.Path(args.style).read_text(encoding="utf-8"),
+        "{{STYLE}}": compact(pathlib.Path(args.style).read_text(encoding="utf-8")),
         "{{FONT}}": base64.b64encode(face).decode("ascii"),
         "{{PAGE_SCRIPT}}": page_script(args.script, input_kinds(args.input_kinds)),
         # Everything the first picture does not need is gzipped: the less the browser has to
