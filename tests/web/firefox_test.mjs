@@ -10,7 +10,7 @@ import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
 const here = (name) => readFileSync(new URL(name, import.meta.url), 'utf8');
-const DRIVER = here('page_driver.js');
+const DRIVER = here('../../tools/web/page_driver.js');
 const SCENARIO = JSON.parse(here('engines_scenario.json'));
 let browser;
 let page;

@@ -39,7 +39,8 @@ class WebKitPage(unittest.TestCase):
         WebDriverWait(driver, 30).until(lambda _: driver.execute_script(
             "return document.documentElement.dataset.play === 'running'"
             " && document.readyState === 'complete'"))
-        driver.execute_script((HERE / "page_driver.js").read_text(encoding="utf-8"))
+        driver.execute_script((HERE.parents[1] / "tools" / "web" / "page_driver.js").read_text(
+            encoding="utf-8"))
         scenario = json.loads((HERE / "engines_scenario.json").read_text(encoding="utf-8"))
         for step in scenario["plays"]:
             if step[0] == "click":
