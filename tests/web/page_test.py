@@ -12,7 +12,6 @@ again; and never a console error otherwise. The scenario runner's page draws the
 import pathlib
 import subprocess
 import sys
-import time
 import unittest
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -61,16 +60,9 @@ class Page(unittest.TestCase):
 
     def open_real(self):
         """The page on the real clock, its time held still until advance() moves it on."""
-        # Time must run for a page to load: a test before may have held it.
-        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
-        self.driver.get("about:blank")
-        self.driver.get(self.page.as_uri())
-        # The menu is shown before the program runs; the program starts once its code has been
-        # compiled, and takes over the menu as it is, making no window or widget twice. It takes
-        # what the player does once the whole page has been read.
+        browser.open_page(self.driver, self.page)
+        # The program takes over the menu it finds on the page, making no window or widget twice.
         self.assertTrue(self.shown("Form4"))
-        WebDriverWait(self.driver, 30).until(lambda driver: driver.execute_script(
-            "return document.documentElement.dataset.play && document.readyState === 'complete'"))
         names = self.driver.execute_script(
             "return Array.from(document.querySelectorAll('[data-form], [data-widget]'), (e) =>"
             " (e.dataset.form || e.closest('[data-form]').dataset.form + '.' + e.dataset.widget)"
@@ -78,31 +70,10 @@ class Page(unittest.TestCase):
         self.assertEqual(len(names), len(set(names)))
         self.assertIn("Form4.Command1()", names)
         self.assertIsNone(self.driver.execute_script("return window.minigamesSim"))
-        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
 
     def advance(self, ms):
-        """Lets `ms` of the page's time pass, as fast as the page can go."""
-        now = lambda: self.driver.execute_script("return performance.now()")  # noqa: E731
-        target = now() + ms
-        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy",
-                                    {"policy": "advance", "budget": ms})
-        deadline = time.monotonic() + 30
-        while now() < target - 0.5:
-            self.assertLess(time.monotonic(), deadline, "the page's time stands still")
-            time.sleep(0.005)
-        # Frames come on the real clock: the program may not have had one since the page's time
-        # stopped. It has caught up when it sleeps with nothing to take and nothing due by then.
-        self.driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
-        stopped = now()
-        caught_up = ("return !document.getElementById('ended').hidden || MG.wakeUp !== null"
-                     " && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > arguments[0])")
-        deadline = time.monotonic() + 30
-        while not self.driver.execute_script(caught_up, stopped):
-            self.assertLess(time.monotonic(), deadline, self.driver.execute_script(
-                "return 'the program has not caught up with ' + arguments[0] + ': ' +"
-                " JSON.stringify([performance.now(), MG.wakeUp !== null, MG.inputs, MG.dueAt,"
-                " MG.wakeFrame, MG.wakeTimer])", stopped))
-            time.sleep(0.005)
+        """Lets `ms` of the page's time pass, and waits until the program has caught up."""
+        browser.advance(self.driver, ms)
 
     def open_with(self, page, source):
         """A page with `source` run before its own scripts."""
