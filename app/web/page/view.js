@@ -205,7 +205,7 @@ const mgView = {
     element.setAttribute('hidden', '');
     form.client.append(element);
     MG.widgets[id] = {
-      id, form: formId, kind, element, focusable, control, picture: -1,
+      id, form: formId, kind, element, focusable, control, picture: -1, name: null,
     };
   },
 
@@ -239,7 +239,11 @@ const mgView = {
   // What a screen reader says for an image or a text box (a text box keeps its value as typed).
   // A picture with nothing to say is hidden from it; one the player can press never is.
   name(id, name) {
-    const element = MG.widgets[id].element;
+    const widget = MG.widgets[id];
+    // A moving picture is placed anew every frame: its name is written only when it changes.
+    if (widget.name === name) return;
+    widget.name = name;
+    const element = widget.element;
     if (name) {
       element.setAttribute('aria-label', name);
     } else {
