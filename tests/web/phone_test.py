@@ -61,7 +61,10 @@ class Phone(unittest.TestCase):
 
     def tap(self, element, clicks=True):
         browser.tap(self.driver, element, clicks)
-        browser.advance(self.driver, 0)
+        self.step("settle")
+
+    def step(self, *step):
+        browser.page_step(self.driver, list(step))
 
     def seen(self):
         return self.driver.execute_script(SEEN)
@@ -86,18 +89,15 @@ class Phone(unittest.TestCase):
             self.assertTrue(pad_top >= top and pad_right <= width and pad_bottom <= height)
         self.assertEqual(len(seen["pads"]), 2 if form == "Form1" else 0)
 
-    def marker(self):
-        return float(self.widget("Form1", "Image5").value_of_css_property("left")[:-2])
-
     def test_every_game_is_played_by_taps_on_phones_upright_and_turned(self):
         for width, height in SIZES:
             with self.subTest(size=f"{width}x{height}"):
-                type(self).driver = browser.on_phone(self.driver, self.page, width, height,
-                                                     lambda d: self.play(d, width, height))
-                self.assertEqual(browser.console_errors(self.driver), [])
+                browser.emulate_phone(self.driver, width, height)
+                browser.open_driven(self.driver, self.page)
+                self.play(width, height)
+                self.step("expect", ["complaints"], [[]])
 
-    def play(self, driver, width, height):
-        type(self).driver = driver
+    def play(self, width, height):
         # Each game opened from the menu comes to the front; the bar goes back to the menu.
         self.assert_fits("Form4", width, height)
         for button, form in GAMES:
@@ -111,7 +111,7 @@ class Phone(unittest.TestCase):
             self.assert_fits(form, width, height)
 
         # The pigeon, shown after 17 s, is hit where it is drawn in the scaled window.
-        browser.advance(self.driver, 17000)
+        self.step("advance", 17000)
         self.switch_to("Form2")
         self.assertFalse(self.widget("Form2", "Label2").is_displayed())
         self.tap(self.widget("Form2", "Image1"))
@@ -133,7 +133,7 @@ class Phone(unittest.TestCase):
                 self.tap(self.driver.find_element("css selector", "dialog[open] button"))
                 if not self.seen()["dialog"]:  # the next line of the dialogue may come at once
                     self.switch_to("Form1")
-            browser.advance(self.driver, 1000)
+            self.step("advance", 1000)
         self.assertGreaterEqual(boxes, 2)
         self.assertIsNone(self.seen()["dialog"])
 
@@ -141,17 +141,14 @@ class Phone(unittest.TestCase):
         self.switch_to("Form1")
         self.assertEqual(self.seen()["hint"], height > width)
         self.tap(self.widget("Form1", "Command3"))
-        browser.advance(self.driver, 3000)
-        for _ in range(100):
-            if self.marker() >= 4520 / TWIPS:
-                break
-            browser.advance(self.driver, 10)
+        self.step("advance", 3000)
+        self.step("advanceUntilPast", "Form1.Image5", 4520 / TWIPS - 0.1, 1000)
         pads = {key: self.driver.find_element("css selector", f'[data-key="{key}"]')
                 for key in ("37", "39")}
         self.tap(pads["39"], clicks=False)
         self.assertIn(self.widget("Form1", "seimes").text,
                       ("Perfect", "Great", "Good3", "Good2", "Good1", "Bad"))
-        browser.advance(self.driver, 700)
+        self.step("advance", 700)
         self.tap(pads["37"], clicks=False)
         self.assertEqual(self.widget("Form1", "seimes").text, "Poor")
         # Two fast taps: no zoom.
@@ -159,7 +156,7 @@ class Phone(unittest.TestCase):
         browser.tap(self.driver, pads["39"], clicks=False)
         self.assertEqual(self.seen()["zoom"], 1)
         # The race ends and its window closes: the one before it comes back to the front.
-        browser.advance(self.driver, 60000)
+        self.step("advance", 60000)
         seen = self.seen()
         self.assertNotIn("Form1", seen["bar"])
         self.assert_fits(seen["pressed"], width, height)

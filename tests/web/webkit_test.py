@@ -16,7 +16,9 @@ from selenium import webdriver
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.wait import WebDriverWait
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "web"))
+import browser  # noqa: E402
 
 HERE = pathlib.Path(__file__).parent
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
@@ -34,25 +36,14 @@ class WebKitPage(unittest.TestCase):
         options.add_argument("--automation")
         driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
         self.addCleanup(driver.quit)
-        driver.set_script_timeout(30)
-        driver.get(self.page.as_uri())
-        WebDriverWait(driver, 30).until(lambda _: driver.execute_script(
-            "return document.documentElement.dataset.play === 'running'"
-            " && document.readyState === 'complete'"))
-        driver.execute_script((HERE.parents[1] / "tools" / "web" / "page_driver.js").read_text(
-            encoding="utf-8"))
+        browser.open_driven(driver, self.page)
         scenario = json.loads((HERE / "engines_scenario.json").read_text(encoding="utf-8"))
         for step in scenario["plays"]:
             if step[0] == "click":
                 driver.find_element(By.CSS_SELECTOR, step[1]).click()
             elif step[0] == "key":
                 ActionChains(driver).send_keys(KEYS[step[1]]).perform()
-            failed = driver.execute_async_script(
-                "const done = arguments[1];"
-                "Promise.resolve().then(() => mgTest.step(arguments[0]))"
-                ".then(() => done(null), (error) => done(String(error)));",
-                ["settle"] if step[0] in ("click", "key") else step)
-            self.assertIsNone(failed, step)
+            browser.page_step(driver, ["settle"] if step[0] in ("click", "key") else step)
 
 
 if __name__ == "__main__":

@@ -6,6 +6,7 @@ python3 on the PATH may not see python3-selenium.
 import base64
 import http.server
 import json
+import pathlib
 import threading
 import time
 
@@ -139,19 +140,16 @@ def centre(driver, element):
         "return [r.left + r.width / 2, r.top + r.height / 2];", element)
 
 
-class TouchStuck(Exception):
-    """Headless Chromium now and then never answers a touch while the page's time is held still;
-    the browser is no use after that."""
-
-
-def touch(driver, kind, points, timeout=5):
+def touch(driver, kind, points, timeout=10):
+    """A touch sent from a thread of its own, so that one the browser never answers fails the test
+    instead of holding it up."""
     done = threading.Event()
     sender = threading.Thread(target=lambda: (driver.execute_cdp_cmd(
         "Input.dispatchTouchEvent", {"type": kind, "touchPoints": points}), done.set()),
         daemon=True)
     sender.start()
     if not done.wait(timeout):
-        raise TouchStuck(kind)
+        raise TimeoutError(f"the browser never took the {kind}")
 
 
 def tap(driver, element, clicks=True):
@@ -180,6 +178,29 @@ def open_page(driver, page, timeout=30):
     driver.get(page.as_uri())
     wait_until_playing(driver, timeout)
     driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
+
+
+PAGE_DRIVER = pathlib.Path(__file__).with_name("page_driver.js")
+
+
+def open_driven(driver, page):
+    """The player's page afresh, once the program runs; its clock then held still by
+    page_driver.js, moved only by page_step()."""
+    driver.get("about:blank")
+    driver.get(page.as_uri())
+    wait_until_playing(driver)
+    driver.execute_script(PAGE_DRIVER.read_text(encoding="utf-8"))
+
+
+def page_step(driver, step):
+    """Carries out one of page_driver.js's steps (["advance", 1000], ["settle"] …) in the page."""
+    driver.set_script_timeout(120)
+    failed = driver.execute_async_script(
+        "const done = arguments[1];"
+        "Promise.resolve().then(() => mgTest.step(arguments[0]))"
+        ".then(() => done(null), (error) => done(String(error)));", step)
+    if failed:
+        raise AssertionError(f"{step}: {failed}")
 
 
 def wait_until(driver, script, timeout=30, *args):
@@ -219,20 +240,3 @@ def advance(driver, ms):
 def widget(driver, form, name):
     """A widget's element on the page."""
     return driver.find_element("css selector", f'[data-form="{form}"] [data-widget="{name}"]')
-
-
-def on_phone(driver, page, width, height, play):
-    """Opens the player's page on a phone of `width` × `height` and calls play(driver); when the
-    browser gets stuck on a touch, once more in a new browser. The browser in use at the end."""
-    for attempt in (1, 2):
-        try:
-            emulate_phone(driver, width, height)
-            open_page(driver, page)
-            play(driver)
-            return driver
-        except TouchStuck:
-            driver.service.stop()
-            driver = chromium()
-            if attempt == 2:
-                raise
-    return driver

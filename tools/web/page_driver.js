@@ -1,7 +1,9 @@
 // Installed in the running player's page by the tests of engines without virtual time of their
-// own: the page's clock stands still from then on and moves only when a step moves it, each move
-// waiting until the program has caught up. It also collects what the page writes to its console
-// as errors or warnings, and carries out the page's side of engines_scenario.json.
+// own, and by the phone test (Chromium with its virtual time held still now and then never
+// answers a touch sent through ChromeDriver): the page's clock stands still from then on and
+// moves only when a step moves it, each move waiting until the program has caught up. It also
+// collects what the page writes to its console as errors or warnings, and carries out the page's
+// side of engines_scenario.json.
 window.mgTest = (() => {
   let now = performance.now();
   performance.now = () => now;
@@ -16,19 +18,22 @@ window.mgTest = (() => {
   }
   window.addEventListener('error', (event) => complaints.push(String(event.message)));
 
-  // Asleep with nothing to take and nothing due by now, or every window closed.
+  // Asleep with nothing to take and nothing due by now, or every window closed; every box closed
+  // heard of (a dialog tells in an event of its own) and the windows arranged (in a frame).
   const caughtUp = () => !document.getElementById('ended').hidden ||
-    (MG.wakeUp !== null && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > now));
+    (MG.wakeUp !== null && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > now) &&
+     MG.boxes.length === document.querySelectorAll('dialog[open]').length && !MG.arrangeFrame);
   // A message is a task of its own, without the wait a timer set inside a timer takes.
   const channel = new MessageChannel();
   const aTurn = () => new Promise((resolve) => {
     channel.port1.onmessage = resolve;
     channel.port2.postMessage(0);
   });
+  const aFrame = () => new Promise((resolve) => requestAnimationFrame(resolve));
   async function settle() {
     for (let turns = 0; !caughtUp(); ++turns) {
-      if (turns > 500) throw new Error(`the program has not caught up with ${now} ms`);
-      await aTurn();
+      if (turns > 1000) throw new Error(`the program has not caught up with ${now} ms`);
+      await (MG.arrangeFrame ? aFrame() : aTurn());
     }
   }
   async function advance(ms) {
