@@ -18,24 +18,29 @@ def picture(driver, path):
     path.write_bytes(base64.b64decode(shot["data"]))
 
 
+def tap(driver, element, clicks=True):
+    browser.tap(driver, element, clicks)
+    browser.page_step(driver, ["settle"])
+
+
 def main():
     page = pathlib.Path(sys.argv[1]).resolve()
     out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else "docs")
     driver = browser.chromium()
     try:
         browser.emulate_phone(driver, 390, 844)
-        browser.open_page(driver, page)
-        browser.tap(driver, browser.widget(driver, "Form4", "Command1"))
-        browser.tap(driver, browser.widget(driver, "Form1", "Command3"))
-        browser.advance(driver, 3500)
-        browser.tap(driver, driver.find_element("css selector", '[data-key="39"]'), clicks=False)
-        browser.advance(driver, 100)
+        browser.open_driven(driver, page)
+        tap(driver, browser.widget(driver, "Form4", "Command1"))
+        tap(driver, browser.widget(driver, "Form1", "Command3"))
+        browser.page_step(driver, ["advance", 3500])
+        tap(driver, driver.find_element("css selector", '[data-key="39"]'), clicks=False)
+        browser.page_step(driver, ["advance", 100])
         picture(driver, out / "phone-portrait.png")
         browser.emulate_phone(driver, 844, 390)
-        browser.open_page(driver, page)
-        browser.tap(driver, browser.widget(driver, "Form4", "Command4"))
-        browser.tap(driver, browser.widget(driver, "Form5", "Command2"))
-        browser.advance(driver, 50)
+        browser.open_driven(driver, page)
+        tap(driver, browser.widget(driver, "Form4", "Command4"))
+        tap(driver, browser.widget(driver, "Form5", "Command2"))
+        browser.page_step(driver, ["advance", 50])
         picture(driver, out / "phone-landscape.png")
     finally:
         driver.quit()
