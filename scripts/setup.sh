@@ -4,11 +4,12 @@
 
 REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
   fonts-ipafont-gothic desktop-file-utils appstream)
-# The page: Emscripten with the parser its optimiser needs, fontTools (and Brotli for WOFF2) to
+# The page: Emscripten with the parser its optimiser needs, esbuild to bundle the page's modules,
+# fontTools (and Brotli for WOFF2) to
 # cut the text face down, Node.js for the runner built for it, librsvg to draw the site's icons.
 # Chromium and Selenium test it, Firefox ESR (through puppeteer-core, see ensure_test_modules) and
 # WebKitGTK's MiniBrowser (under Xvfb) too.
-WEB_PACKAGES=(emscripten node-acorn nodejs fonttools python3-brotli librsvg2-bin)
+WEB_PACKAGES=(emscripten node-acorn nodejs esbuild fonttools python3-brotli librsvg2-bin)
 WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb
   xauth)
 # Some builds of Node.js bring npm along; Debian's is a package of its own.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <type_traits>
 
@@ -39,6 +40,14 @@ struct LayoutRow {
   EventHandler handler{};
 };
 
+// A key a window is played with, for hosts that offer it on the screen (a touch screen has no
+// arrow keys): its key code, the symbol on it and what a screen reader calls it.
+struct PlayKey {
+  std::int16_t code = 0;
+  std::string_view symbol;
+  std::string_view name;
+};
+
 // The fixed frame of a window.
 struct WindowFrame {
   std::string_view name;
@@ -46,6 +55,7 @@ struct WindowFrame {
   int clientWidth = 0;  // twips
   int clientHeight = 0;
   std::int32_t backColor = kButtonFace;
+  std::span<const PlayKey> keys{};
 };
 
 }  // namespace fm

@@ -48,6 +48,8 @@ class Window {
   void setCaption(std::string caption);
   [[nodiscard]] int clientWidth() const { return frame_.clientWidth; }
   [[nodiscard]] int clientHeight() const { return frame_.clientHeight; }
+  // The keys the window is played with (Form_KeyDown), none for most.
+  [[nodiscard]] std::span<const PlayKey> keys() const { return frame_.keys; }
   [[nodiscard]] std::int32_t backColor() const { return backColor_; }
   void setBackColor(std::int32_t colour);
   // The background picture, drawn at the client area's top-left corner behind every widget.

@@ -1,5 +1,7 @@
 #include "app/web/dom_view.h"
 
+#include <emscripten.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -9,7 +11,64 @@
 #include "app/model/colours.h"
 #include "app/model/picture_svg.h"
 #include "app/model/pixels.h"
-#include "app/web/browser.h"
+
+// The page's calls for the windows, each forwarding to the page's view (Module.page, handed over
+// by the page as it makes the program). Sizes and positions are CSS pixels, colours CSS colours;
+// windows, widgets and pictures are known by the numbers this view gives them.
+// clang-format off
+EM_JS(void, mg_form_create, (int form, const char* name, const char* caption, double width, double height), {
+  Module.page.createForm(form, UTF8ToString(name), UTF8ToString(caption), width, height);
+});
+// The frame: caption, background colour and picture (-1 for none), what the picture shows,
+// whether it is shown, and whether to bring it to the front.
+EM_JS(void, mg_form_frame, (int form, const char* caption, const char* colour, int picture, const char* description, int visible, int raise), {
+  Module.page.frame(form, UTF8ToString(caption), UTF8ToString(colour), picture, UTF8ToString(description), visible !== 0, raise !== 0);
+});
+// `kind` is "label", "image", "button", "option", "text" or "line"; `order` the stacking order
+// (higher in front); `pressable` for an image the player can click.
+EM_JS(void, mg_widget_create, (int widget, int form, const char* kind, const char* name, int index, int order, int tabIndex, int pressable), {
+  Module.page.createWidget(widget, form, UTF8ToString(kind), UTF8ToString(name), index, order, tabIndex, pressable !== 0);
+});
+EM_JS(void, mg_widget_place, (int widget, double left, double top, double width, double height, int shown, int enabled), {
+  Module.page.place(widget, left, top, width, height, shown !== 0, enabled !== 0);
+});
+// A caption, or a text box's text.
+EM_JS(void, mg_widget_text, (int widget, const char* text), {
+  Module.page.text(widget, UTF8ToString(text));
+});
+// What a screen reader says for an image or a text box; empty for an image with nothing to say.
+EM_JS(void, mg_widget_name, (int widget, const char* name), {
+  Module.page.name(widget, UTF8ToString(name));
+});
+// `back` is empty for a transparent label.
+EM_JS(void, mg_widget_label, (int widget, int alignment, const char* back, const char* fore, double points), {
+  Module.page.labelStyle(widget, alignment, UTF8ToString(back), UTF8ToString(fore), points);
+});
+EM_JS(void, mg_widget_option, (int widget, int value, const char* back, const char* fore), {
+  Module.page.option(widget, value !== 0, UTF8ToString(back), UTF8ToString(fore));
+});
+EM_JS(void, mg_widget_line, (int widget, double x1, double y1, double x2, double y2, const char* colour), {
+  Module.page.line(widget, x1, y1, x2, y2, UTF8ToString(colour));
+});
+EM_JS(void, mg_widget_picture, (int widget, int picture), {
+  Module.page.picture(widget, picture);
+});
+// The text of a drawing of assets/ ("swim/pool"), for the program to free; empty for none.
+EM_JS(char*, mg_drawing_text, (const char* name), {
+  const text = Module.page.drawing(UTF8ToString(name));
+  const size = lengthBytesUTF8(text) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+EM_JS(void, mg_picture_define, (int picture, const char* svg), {
+  Module.page.definePicture(picture, UTF8ToString(svg));
+});
+// The control that has the window's focus, or -1 for the window itself.
+EM_JS(void, mg_focus, (int form, int widget), {
+  Module.page.focus(form, widget);
+});
+// clang-format on
 
 namespace fm::web {
 namespace {

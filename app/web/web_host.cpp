@@ -9,8 +9,37 @@
 #include <memory>
 
 #include "app/model/program_title.h"
-#include "app/web/browser.h"
 #include "app/web/input_kinds.h"
+
+// The page's calls for the host, each forwarding to the page (Module.page, handed over by the
+// page as it makes the program).
+// clang-format off
+// Milliseconds on the page's clock, which a test may hold still.
+EM_JS(double, mg_now, (), { return Module.page.now(); });
+EM_JS(double, mg_date_now, (), { return Date.now(); });
+// Sleeps until the page wakes the program: at the frame or the moment asked for (-1: only for
+// the player), or at once when the player does something.
+EM_ASYNC_JS(void, mg_wait, (double wakeAt), { await Module.page.wait(wakeAt); });
+// The oldest input the page holds for the program: its kind (InputKind; 0 for none), window,
+// widget, key code, Shift state and message box into `fields`, a press's point into `point`;
+// returns its text for the program to free, or null.
+EM_JS(char*, mg_next_input, (std::int32_t* fields, double* point), {
+  const input = Module.page.nextInput();
+  HEAP32.set(input ? [input.kind, input.form, input.widget, input.code, input.shift, input.box] : [0], fields >> 2);
+  if (!input) return 0;
+  HEAPF64.set([input.x, input.y], point >> 3);
+  if (input.text === null) return 0;
+  const size = lengthBytesUTF8(input.text) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(input.text, copy, size);
+  return copy;
+});
+EM_JS(void, mg_box_open, (int box, int form, const char* title, const char* text), {
+  Module.page.openBox(box, form, UTF8ToString(title), UTF8ToString(text));
+});
+EM_JS(void, mg_box_close, (int box), { Module.page.closeBox(box); });
+EM_JS(void, mg_program_ended, (), { Module.page.ended(); });
+// clang-format on
 
 namespace fm::web {
 namespace {
@@ -19,9 +48,6 @@ namespace {
 const char* const kTitle = kProgramTitle.data();
 
 }  // namespace
-
-// Sleeps until the page wakes the program: see MG.wait in page.js.
-EM_ASYNC_JS(void, mg_wait, (double wakeAt), { await MG.wait(wakeAt); });
 
 WebHost::WebHost(Program& program)
     : program_(program), pacer_(program), view_(program), start_(std::floor(mg_now())) {
@@ -55,11 +81,14 @@ void WebHost::turn() {
 }
 
 void WebHost::takeInputs() {
-  std::array<std::int32_t, 5> fields{};
+  std::array<std::int32_t, 6> fields{};
   std::array<double, 2> point{};
-  while (!program_.ended() && mg_next_input(fields.data(), point.data()) != 0) {
-    const auto [kindNumber, formId, widgetId, code, shift] = fields;
+  while (!program_.ended()) {
+    const std::unique_ptr<char, decltype(&std::free)> text(
+        mg_next_input(fields.data(), point.data()), &std::free);
+    const auto [kindNumber, formId, widgetId, code, shift, box] = fields;
     const auto kind = static_cast<InputKind>(kindNumber);
+    if (kind == InputKind::kNone) return;
     Window* window = view_.form(formId);
     Widget* widget = view_.widget(widgetId);
     switch (kind) {
@@ -90,10 +119,10 @@ void WebHost::takeInputs() {
         }
         break;
       case InputKind::kText:
-        if (widget != nullptr) {
-          const std::unique_ptr<char, decltype(&std::free)> text(mg_input_text(), &std::free);
-          widget->setText(text.get());
-        }
+        if (widget != nullptr && text != nullptr) widget->setText(text.get());
+        break;
+      case InputKind::kBoxClosed:
+        std::erase_if(openBoxes_, [box = box](const OpenBox& open) { return open.id == box; });
         break;
       default:
         break;
@@ -109,7 +138,8 @@ void WebHost::messageBox(Window& owner, const std::string& text) {
     return std::any_of(openBoxes_.begin(), openBoxes_.end(),
                        [box](const OpenBox& open) { return open.id == box; });
   };
-  while (stillOpen() && mg_box_is_open(box) != 0 && !program_.ended()) turn();
+  // The page tells when the player closes it; a window that unloads meanwhile closes it too.
+  while (stillOpen() && !program_.ended()) turn();
   std::erase_if(openBoxes_, [box](const OpenBox& open) { return open.id == box; });
 }
 

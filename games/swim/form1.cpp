@@ -2,7 +2,8 @@
 
 namespace fm {
 
-Form1::Form1(Program& program) : Window(program, {"Form1", "水泳勝負", 8655, 3135}, layout()) {
+Form1::Form1(Program& program)
+    : Window(program, {"Form1", "水泳勝負", 8655, 3135, kButtonFace, kStrokeKeys}, layout()) {
   variables().add("countdown", countdown);
   variables().add("direction", direction);
   variables().add("grade", grade);

@@ -14,6 +14,11 @@ class Form1 final : public Window {
  public:
   explicit Form1(Program& program);
 
+  static constexpr std::int16_t kLeftArrow = 37;
+  static constexpr std::int16_t kRightArrow = 39;
+  // The strokes, for hosts that put them on the screen.
+  static constexpr PlayKey kStrokeKeys[] = {{kLeftArrow, "←", "左"}, {kRightArrow, "→", "右"}};
+
  private:
   static std::span<const LayoutRow> layout();
 

@@ -6,9 +6,6 @@
 namespace fm {
 namespace {
 
-constexpr std::int16_t kLeftArrow = 37;
-constexpr std::int16_t kRightArrow = 39;
-
 // The marker's stops along the bar, 80 twips apart.
 constexpr float kBarLeftEnd = 1800;
 constexpr float kBarCentre = 3240;

@@ -5,8 +5,8 @@
 //
 //     node first_picture.js PLAY_PROGRAM_JS DRAWINGS_JSON
 //
-// The program runs here against a stand-in for the page's MG object that only writes down what
-// it is asked to do. It never waits: the calls stop where it would.
+// The program runs here against a stand-in for the page's calls that only writes down what it
+// is asked to do. It never waits: the calls stop where it would.
 
 'use strict';
 
@@ -16,15 +16,16 @@ const path = require('path');
 const [programPath, drawingsPath] = process.argv.slice(2);
 const drawings = JSON.parse(fs.readFileSync(drawingsPath, 'utf8'));
 const calls = [];
+// The calls that answer: these are not played back.
 const answers = {
-  // The drawings are read from the page's own table when a picture is defined, not played back.
+  // The drawings are read from the page's own table when a picture is defined.
   drawing: (name) => drawings[name] || '',
-  takingInputs: () => false,
+  now: () => 0,
+  nextInput: () => null,
   wait: () => new Promise(() => {}),
 };
-globalThis.MG = new Proxy({ boxes: [], inputs: [] }, {
+const page = new Proxy({}, {
   get(target, name) {
-    if (name in target) return target[name];
     if (name in answers) return answers[name];
     return (...args) => {
       calls.push([name, ...args]);
@@ -35,6 +36,7 @@ globalThis.MG = new Proxy({ boxes: [], inputs: [] }, {
 const create = require(path.resolve(programPath));
 const code = fs.readFileSync(path.resolve(programPath).replace(/\.js$/, '.wasm'));
 create({
+  page,
   instantiateWasm(imports, receive) {
     WebAssembly.instantiate(code, imports).then((result) => receive(result.instance));
     return {};

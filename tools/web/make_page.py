@@ -1,13 +1,13 @@
 #!/usr/bin/python3
 """Makes a page: an HTML template with everything built in, so that the one file opens anywhere,
-offline. The player's page, minigames.html (--play), holds the page's script, the calls the
-program makes as it starts (which the page plays back to show the menu at once), the program on
-the real clock, the drawings of assets/, the icon and the text face. The scenario runner's page,
-minigames-sim.html (--sim), holds the same view with the program on a virtual clock instead.
+offline. The player's page, minigames.html (--play), holds the page's script (its modules as
+esbuild bundled them), the calls the program makes as it starts (which the page plays back to
+show the menu at once), the program on the real clock, the drawings of assets/, the icon and the
+text face. The scenario runner's page, minigames-sim.html (--sim), holds the same view with the
+program on a virtual clock instead.
 
-Both take the program's title from app/model/program_title.h and the kinds of input from
-app/web/input_kinds.h, and stop the build when either cannot be read or the page's script records
-a kind of input the program does not know.
+The title, the short name, the colours and the site's files come from the page's facts
+(facts.json, written from the program's own definitions).
 
 The face is IPA P Gothic cut down to the characters the collection shows (every character of
 its sources and drawings that is not ASCII, and all of printable ASCII), renamed as the IPA Font
@@ -96,7 +96,7 @@ def first_picture(node, play, drawings_json):
         recorder = pathlib.Path(__file__).with_name("first_picture.js")
         calls = subprocess.run([node, str(recorder), str(play), table.name], check=True,
                                stdout=subprocess.PIPE, text=True).stdout
-    return calls.replace("</", "<\\/")
+    return json_in_html(json.loads(calls))
 
 
 def script(path):
@@ -106,51 +106,15 @@ def script(path):
     return text
 
 
-def program_title(header):
-    """The title as app/model/program_title.h spells it."""
-    found = re.search(r'kProgramTitle\s*=\s*"([^"\\]+)"\s*;',
-                      pathlib.Path(header).read_text(encoding="utf-8"))
-    if not found:
-        sys.exit(f"{header}: found no kProgramTitle = \"...\": the page would have no title")
-    return found.group(1)
+def json_in_html(data):
+    """JSON for a <script type="application/json"> element, which nothing inside may end."""
+    return json.dumps(data, ensure_ascii=False, separators=(",", ":")).replace("</", "<\\/")
 
 
-def input_kinds(header):
-    """The kinds of input by their name on the page ("click"), numbered as the program numbers
-    them: every enumerator of app/web/input_kinds.h but kNone, each with its value written out."""
-    text = pathlib.Path(header).read_text(encoding="utf-8")
-    body = re.search(r"enum class InputKind[^{]*\{([^}]*)\}", text)
-    if not body:
-        sys.exit(f"{header}: no enum class InputKind")
-    kinds = {}
-    for entry in filter(None, (e.strip() for e in body.group(1).split(","))):
-        found = re.fullmatch(r"k([A-Z]\w*)\s*=\s*(\d+)", entry)
-        if not found:
-            sys.exit(f"{header}: '{entry}' is not written as kName = number")
-        kinds[found.group(1).lower()] = int(found.group(2))
-    if kinds.pop("none", None) != 0 or len(set(kinds.values())) != len(kinds):
-        sys.exit(f"{header}: kNone must be 0 and every other kind a number of its own")
-    return kinds
-
-
-def compact(text):
-    """The page's own script or style sheet without what only its readers need: comments on
-    lines of their own, indentation and blank lines. The scripts hold no text that runs over a
-    line, so every line stays what it was."""
-    text = re.sub(r"/\*.*?\*/", "", text, flags=re.S)
-    lines = (line.strip() for line in text.split("\n"))
-    return "\n".join(line for line in lines if line and not line.startswith("//"))
-
-
-def page_script(paths, kinds):
-    """The page's scripts in their order, after the table of the kinds of input; every kind the
-    scripts record must be one the program takes, and every kind it takes must be recorded."""
-    text = "\n".join(script(path) for path in paths)
-    recorded = set(re.findall(r"kind: '(\w+)'", text))
-    if recorded != set(kinds):
-        sys.exit(f"the page records the kinds of input {sorted(recorded)}, the program takes "
-                 f"{sorted(kinds)} (app/web/input_kinds.h)")
-    return f"const mgInputKinds = {json.dumps(kinds)};\n{compact(text)}"
+def style(path, facts):
+    """The style sheet with the page's colours as custom properties (--frame-dark) before it."""
+    colours = "".join(f"--{name}:{value};" for name, value in facts["colours"].items())
+    return f":root{{{colours}}}" + pathlib.Path(path).read_text(encoding="utf-8")
 
 
 def packed(data):
@@ -175,16 +139,15 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--template", required=True)
     parser.add_argument("--output", required=True)
-    parser.add_argument("--script", required=True, action="append",
-                        help="the page's own scripts, in order")
-    parser.add_argument("--style", required=True, help="the page's style sheet")
-    parser.add_argument("--title-header", required=True, help="app/model/program_title.h")
-    parser.add_argument("--input-kinds", required=True, help="app/web/input_kinds.h")
+    parser.add_argument("--script", required=True, help="the page's script, bundled")
+    parser.add_argument("--style", required=True, help="the page's style sheet, minified")
+    parser.add_argument("--facts", required=True, help="the page's facts, facts.json")
     program = parser.add_mutually_exclusive_group(required=True)
     program.add_argument("--play", help="the program on the real clock (its .wasm beside it)")
     program.add_argument("--sim", help="the program on a virtual clock (its .wasm beside it)")
     parser.add_argument("--node", default="node", help="node, to run the program once")
     parser.add_argument("--font", required=True)
+    parser.add_argument("--face-output", help="the text face as cut down, for the bench")
     parser.add_argument("--icon", help="the player's page's icon")
     parser.add_argument("--assets", required=True, help="the folder of the drawings")
     parser.add_argument("--licence", help="the font's licence text, for the player's page")
@@ -192,14 +155,14 @@ def main():
     parser.add_argument("roots", nargs="+", help="folders whose text the page shows")
     args = parser.parse_args()
 
+    facts = json.loads(pathlib.Path(args.facts).read_text(encoding="utf-8"))
     face = subset_face(args.font, shown_characters(args.roots))
     drawings_json = drawings(pathlib.Path(args.assets))
-    title = html.escape(program_title(args.title_header))
     parts = {
-        "{{TITLE}}": title,
-        "{{STYLE}}": compact(pathlib.Path(args.style).read_text(encoding="utf-8")),
+        "{{TITLE}}": html.escape(facts["title"]),
+        "{{STYLE}}": style(args.style, facts),
         "{{FONT}}": base64.b64encode(face).decode("ascii"),
-        "{{PAGE_SCRIPT}}": page_script(args.script, input_kinds(args.input_kinds)),
+        "{{PAGE_SCRIPT}}": script(args.script),
         # Everything the first picture does not need is gzipped: the less the browser has to
         # read before it, the sooner the menu is on the screen.
         "{{DRAWINGS}}": packed(drawings_json.encode("utf-8")),
@@ -207,6 +170,9 @@ def main():
     if args.play:
         play = pathlib.Path(args.play)
         parts.update({
+            "{{SHORT_NAME}}": html.escape(facts["shortName"]),
+            "{{THEME_COLOUR}}": facts["colours"][facts["themeColour"]],
+            "{{TOUCH_ICON}}": html.escape(facts["site"]["touchIcon"]),
             "{{ICON}}": "data:image/svg+xml;base64," +
                         base64.b64encode(pathlib.Path(args.icon).read_bytes()).decode("ascii"),
             "{{FIRST_PICTURE}}": first_picture(args.node, play, drawings_json),
@@ -227,6 +193,8 @@ def main():
     if left:
         sys.exit(f"{args.template}: nothing to put in {', '.join(left)}")
     pathlib.Path(args.output).write_text(page, encoding="utf-8")
+    if args.face_output:
+        pathlib.Path(args.face_output).write_bytes(face)
     if args.licence:
         licence = pathlib.Path(args.licence).read_text(encoding="utf-8")
         pathlib.Path(args.licence_output).write_text(

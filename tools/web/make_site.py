@@ -4,12 +4,10 @@ index.html, a web app manifest, the icons it and the page name, drawn from the p
 build time, the text face's licence, and a service worker that keeps all of them for offline
 play (app/web/site/sw.js, with the name of this build and its files filled in).
 
-The page itself says where the manifest is (start.js links it when served), where the
-home-screen icon is (<link rel="apple-touch-icon">), the short name under it (<meta
-name="apple-mobile-web-app-title">) and which colour its bar takes (<meta name="theme-color">):
-the site is laid out to match, and the build stops when the page lacks one of them.
+The names of the files the page names (its manifest, service worker and home-screen icon), the
+title, the short name and the colours come from the page's facts, as the page took them.
 
-    make_site.py --page minigames.html --icon icon.svg --title-header program_title.h
+    make_site.py --page minigames.html --icon icon.svg --facts facts.json
                  --service-worker sw.js --licence FONT-LICENSE.txt --output site/
 """
 
@@ -22,10 +20,6 @@ import shutil
 import subprocess
 import sys
 
-from make_page import program_title
-
-# Behind the drawing where an icon must be opaque: the page's own background.
-BACKGROUND = "#f4e8f6"
 # (file, size in px, purpose, share of the side the drawing takes, opaque). A maskable icon
 # keeps its drawing inside the middle circle of 80 % of the side, which any mask leaves whole:
 # a square drawing of 56 % fits in it.
@@ -34,13 +28,6 @@ APP_ICONS = [("icon-192.png", 192, "any", 0.9, False),
              ("icon-maskable-512.png", 512, "maskable", 0.56, True)]
 # iOS puts an opaque icon on the home screen and rounds its corners itself.
 TOUCH_ICON = (180, 0.76)
-
-
-def page_attribute(page, pattern, what):
-    found = re.search(pattern, page)
-    if not found:
-        sys.exit(f"the page has no {what}: the site would not match it")
-    return found.group(1)
 
 
 def framed_icon(icon_svg, size, share, background):
@@ -63,16 +50,17 @@ def render_png(rsvg, svg, size):
                           input=svg.encode("utf-8"), stdout=subprocess.PIPE, check=True).stdout
 
 
-def manifest(title, short_name, theme, icons):
+def manifest(facts, icons):
+    colours = facts["colours"]
     return json.dumps({
-        "name": title,
-        "short_name": short_name,
+        "name": facts["title"],
+        "short_name": facts["shortName"],
         "lang": "ja",
         "start_url": "./",
         "scope": "./",
         "display": "standalone",
-        "background_color": BACKGROUND,
-        "theme_color": theme,
+        "background_color": colours["background"],
+        "theme_color": colours[facts["themeColour"]],
         "icons": [{"src": name, "sizes": f"{size}x{size}", "type": "image/png",
                    "purpose": purpose} for name, size, purpose, _, _ in icons],
     }, ensure_ascii=False, indent=2) + "\n"
@@ -94,39 +82,32 @@ def main():
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--page", required=True, help="the player's page, minigames.html")
     parser.add_argument("--icon", required=True, help="the program's icon drawing (SVG)")
-    parser.add_argument("--title-header", required=True, help="app/model/program_title.h")
+    parser.add_argument("--facts", required=True, help="the page's facts, facts.json")
     parser.add_argument("--service-worker", required=True, help="app/web/site/sw.js")
     parser.add_argument("--licence", required=True, help="the text face's licence")
     parser.add_argument("--rsvg", default="rsvg-convert")
     parser.add_argument("--output", required=True, help="the site's folder, laid out anew")
     args = parser.parse_args()
 
-    page_bytes = pathlib.Path(args.page).read_bytes()
-    page = page_bytes.decode("utf-8")
-    manifest_name = page_attribute(page, r"manifest\.href = '([^']+)'", "manifest's address")
-    touch_icon_name = page_attribute(
-        page, r'<link rel="apple-touch-icon" href="([^"]+)">', 'link rel="apple-touch-icon"')
-    short_name = page_attribute(
-        page, r'<meta name="apple-mobile-web-app-title" content="([^"]+)">',
-        'meta name="apple-mobile-web-app-title"')
-    theme = page_attribute(page, r'<meta name="theme-color" content="([^"]+)">',
-                           'meta name="theme-color"')
+    facts = json.loads(pathlib.Path(args.facts).read_text(encoding="utf-8"))
+    site = facts["site"]
+    # Behind the drawing where an icon must be opaque: the page's own background.
+    background = facts["colours"]["background"]
     worker = pathlib.Path(args.service_worker)
-    if f"register('{worker.name}')" not in page:
-        sys.exit(f"the page does not register {worker.name}")
+    if worker.name != site["worker"]:
+        sys.exit(f"{worker} is not the worker the page registers, {site['worker']}")
     icon_svg = pathlib.Path(args.icon).read_text(encoding="utf-8")
 
-    files = {"index.html": page_bytes,
+    files = {"index.html": pathlib.Path(args.page).read_bytes(),
              pathlib.Path(args.licence).name: pathlib.Path(args.licence).read_bytes()}
     for name, size, _, share, opaque in APP_ICONS:
         files[name] = render_png(args.rsvg,
-                                 framed_icon(icon_svg, size, share, BACKGROUND if opaque else None),
+                                 framed_icon(icon_svg, size, share, background if opaque else None),
                                  size)
     size, share = TOUCH_ICON
-    files[touch_icon_name] = render_png(args.rsvg,
-                                        framed_icon(icon_svg, size, share, BACKGROUND), size)
-    files[manifest_name] = manifest(program_title(args.title_header), short_name, theme,
-                                    APP_ICONS).encode("utf-8")
+    files[site["touchIcon"]] = render_png(args.rsvg,
+                                          framed_icon(icon_svg, size, share, background), size)
+    files[site["manifest"]] = manifest(facts, APP_ICONS).encode("utf-8")
     worker_text = service_worker(worker.read_text(encoding="utf-8"), files)
     files[worker.name] = worker_text.encode("utf-8")
 

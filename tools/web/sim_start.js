@@ -2,44 +2,43 @@
 // the player's page's own view. Tests and tools drive it with scenarios: window.minigamesSim(lines)
 // carries them out and gives what the runner printed, as minigames-sim prints it.
 
-/* eslint-env browser */
-/* global mgWakeUps, mgView, mgPhone, mgContents */
-const mgSimStart = {
-  // A promise of the started program with the runner, rejected with the reason it cannot run.
-  simulated: null,
+import * as boxes from '../../app/web/page/boxes.js';
+import * as contents from '../../app/web/page/contents.js';
+import * as phone from '../../app/web/page/phone.js';
+import { programCalls } from '../../app/web/page/program_calls.js';
+import * as view from '../../app/web/page/view.js';
 
-  // Once the whole page has been read: the program's script and code come after this one.
-  startSimulated() {
-    MG.simulated = new Promise((resolve) => {
-      document.addEventListener('DOMContentLoaded', resolve);
-    }).then(() => MG.createProgram('createMinigamesSim', 'minigames-sim-code')).then((program) => {
-      program.ccall('mg_sim_start', null, [], []);
-      return program;
-    }).catch((error) => MG.stopSimulated('could not start', error));
-    MG.simulated.catch(() => {});
-  },
-  // A promise of what the runner printed for `lines`.
-  simulate(lines) {
-    return MG.simulated.then((program) => {
-      try {
-        return program.ccall('mg_sim_run', 'string', ['string'], [lines]);
-      } catch (error) {
-        return MG.stopSimulated('stopped', error);
-      }
-    });
-  },
-  // Every later call is refused with the reason, and so is this one.
-  stopSimulated(what, error) {
-    console.error('minigames: the scenario runner ' + what + ':', error);
-    const reason = new Error('the scenario runner ' + what + ': ' +
-      (error instanceof Error ? error.message : String(error)));
-    MG.simulated = Promise.reject(reason);
-    MG.simulated.catch(() => {});
-    throw reason;
-  },
-};
+// Every later call is refused with the reason, and so is this one.
+function stop(what, error) {
+  console.error('minigames: the scenario runner ' + what + ':', error);
+  const reason = new Error('the scenario runner ' + what + ': ' +
+    (error instanceof Error ? error.message : String(error)));
+  simulated = Promise.reject(reason);
+  simulated.catch(() => {});
+  throw reason;
+}
 
-var MG = { ...mgWakeUps, ...mgView, ...mgPhone, ...mgContents, ...mgSimStart };
-MG.addFace();
-MG.startSimulated();
-window.minigamesSim = (lines) => MG.simulate(lines);
+view.listen(phone.windowListener);
+boxes.whenOpened(phone.bringToFront);
+phone.followScreen();
+contents.addFace();
+
+// A promise of the started program with the runner, rejected with the reason it cannot run: once
+// the whole page has been read, for the program's script and code come after this one.
+let simulated = new Promise((resolve) => {
+  document.addEventListener('DOMContentLoaded', resolve);
+}).then(() => contents.createProgram('createMinigamesSim', 'minigames-sim-code',
+  programCalls(() => {}))).then((program) => {
+  program.ccall('mg_sim_start', null, [], []);
+  return program;
+}).catch((error) => stop('could not start', error));
+simulated.catch(() => {});
+
+// A promise of what the runner printed for `lines`.
+window.minigamesSim = (lines) => simulated.then((program) => {
+  try {
+    return program.ccall('mg_sim_run', 'string', ['string'], [lines]);
+  } catch (error) {
+    return stop('stopped', error);
+  }
+});

@@ -1,62 +1,72 @@
-// Waking the program. The program sleeps in MG.wait between turns; the page wakes it at the
-// frame or the moment it asked for, or at once when the player does something. The page only
-// records what the player does: the program's own loop, or the loop of its innermost message
-// box, takes each input in turn when it wakes (mg_next_input in library.js).
+// Waking the program. It sleeps between turns; the page wakes it at the frame or the moment it
+// asked for, or at once when the player does something.
 
-/* eslint-env browser */
-/* global MG, mgInputKinds */
-// eslint-disable-next-line no-unused-vars
-const mgWakeUps = {
-  inputs: [],
-  wakeUp: null,
-  // When the sleeping program wants to be woken (-1: only by the player).
-  dueAt: -1,
-  wakeTimer: 0,
-  wakeFrame: 0,
-  // The kinds of input, as the program numbers them (app/web/input_kinds.h).
-  kinds: mgInputKinds,
+import * as clock from './clock.js';
+import * as inputs from './inputs.js';
 
-  // Resolves at the next animation frame when `wakeAt` (ms on the page's clock) is less than a
-  // frame away, at `wakeAt` when it is farther, never when it is below 0; and at once when the
-  // player does something. A hidden page has no frames: time goes on there with timers, which
-  // the browser runs as often as it lets a hidden page.
-  wait(wakeAt) {
-    MG.dueAt = wakeAt;
-    return new Promise((resolve) => {
-      if (MG.takingInputs() && MG.inputs.length > 0) {
-        resolve();
-        return;
-      }
-      MG.wakeUp = resolve;
-      if (wakeAt < 0) return;
-      // A timer takes whole milliseconds and drops the rest: rounded down, it would come before
-      // the tick is due, and the tick would wait a whole frame more.
-      const delay = Math.ceil(wakeAt - performance.now());
-      if (document.hidden) {
-        // Nobody sees it: a tenth of a second at a time is soon enough.
-        MG.wakeTimer = setTimeout(MG.wake, Math.max(100, delay));
-      } else if (delay < 16) {
-        MG.wakeFrame = requestAnimationFrame(MG.wake);
-      } else {
-        MG.wakeTimer = setTimeout(MG.wake, delay);
-      }
-    });
-  },
-  wake() {
-    cancelAnimationFrame(MG.wakeFrame);
-    clearTimeout(MG.wakeTimer);
-    MG.wakeFrame = 0;
-    MG.wakeTimer = 0;
-    const wakeUp = MG.wakeUp;
-    MG.wakeUp = null;
-    if (wakeUp) wakeUp();
-  },
-  record(input) {
-    MG.inputs.push(input);
-    MG.wake();
-  },
-  // Inputs wait until the whole page has been read.
-  takingInputs() {
-    return document.readyState !== 'loading';
-  },
-};
+let wakeUp = null;
+// When the sleeping program wants to be woken (-1: only by the player).
+let dueAt = -1;
+let timer = 0;
+let frame = 0;
+const watchers = new Set();
+
+// How to wake the program for `wakeAt` (ms on the page's clock) at `now`: at the next frame when
+// it is less than a frame away, by a timer when it is farther (a hidden page has no frames, and
+// there a tenth of a second at a time is soon enough), never when it is below 0.
+export function plan(wakeAt, now, hidden) {
+  if (wakeAt < 0) return null;
+  // A timer takes whole milliseconds and drops the rest: rounded down, it would come before the
+  // tick is due, and the tick would wait a whole frame more.
+  const delay = Math.ceil(wakeAt - now);
+  if (hidden) return { timeout: Math.max(100, delay) };
+  return delay < 16 ? { frame: true } : { timeout: delay };
+}
+
+// Resolves when the program is woken.
+export function wait(wakeAt) {
+  dueAt = wakeAt;
+  for (const watcher of watchers) watcher('asleep');
+  return new Promise((resolve) => {
+    wakeUp = resolve;
+    if (inputs.waiting() > 0) {
+      wake();
+      return;
+    }
+    const now = clock.now();
+    // A held clock wakes the program as it moves, but for what is due already.
+    if (clock.isHeld() && !(wakeAt >= 0 && wakeAt <= now)) return;
+    const how = plan(wakeAt, now, document.hidden);
+    if (how?.frame) {
+      frame = requestAnimationFrame(wake);
+    } else if (how) {
+      timer = setTimeout(wake, how.timeout);
+    }
+  });
+}
+
+export function wake() {
+  cancelAnimationFrame(frame);
+  clearTimeout(timer);
+  frame = 0;
+  timer = 0;
+  const woken = wakeUp;
+  wakeUp = null;
+  if (!woken) return;
+  for (const watcher of watchers) watcher('woken');
+  woken();
+}
+
+export function asleep() {
+  return wakeUp !== null;
+}
+
+export function due() {
+  return dueAt;
+}
+
+// `watcher('woken' | 'asleep')` at each turn of the program; returns what stops it.
+export function watch(watcher) {
+  watchers.add(watcher);
+  return () => watchers.delete(watcher);
+}

@@ -1,0 +1,65 @@
+// The page's test interface, window.minigamesTest: all that tests and the bench do with the page
+// beyond what a player does.
+//
+//   holdClock()        the page's clock stands still from now on; only advance() moves it
+//   advance(ms)        a promise: the held clock moved on by `ms`, 10 ms at a time, the program
+//                      caught up after each step
+//   settle()           a promise: the program has caught up (caughtUp())
+//   caughtUp()         every input taken, every tick due by now delivered, every box closed heard
+//                      of and the windows arranged; or the program has ended
+//   watchTurns(f)      f('woken' | 'asleep') as the program wakes and sleeps; returns what stops it
+//   failNextInput(e)   the program stops with `e` as it takes its next input
+//   facts              the facts the page was built with (window sizes, keys, input kinds …)
+
+import facts from 'facts.json';
+import * as boxes from './boxes.js';
+import * as clock from './clock.js';
+import * as inputs from './inputs.js';
+import * as phone from './phone.js';
+import { failNextInput } from './program_calls.js';
+import * as wakeups from './wakeups.js';
+
+const STEP_MS = 10;
+const MOST_TURNS = 1000;
+
+// A message is a task of its own, without the wait a timer set inside a timer takes.
+const channel = new MessageChannel();
+function aTurn() {
+  return new Promise((resolve) => {
+    channel.port1.onmessage = resolve;
+    channel.port2.postMessage(0);
+  });
+}
+
+function aFrame() {
+  return new Promise((resolve) => requestAnimationFrame(resolve));
+}
+
+// `ended()`: whether the program has ended.
+export function install(ended) {
+  const caughtUp = () => ended() ||
+    (wakeups.asleep() && inputs.waiting() === 0 && !boxes.closing() && !phone.arranging() &&
+     (wakeups.due() < 0 || wakeups.due() > clock.now()));
+  async function settle() {
+    for (let turns = 0; !caughtUp(); ++turns) {
+      if (turns > MOST_TURNS) throw new Error(`the program has not caught up at ${clock.now()} ms`);
+      await (phone.arranging() ? aFrame() : aTurn());
+    }
+  }
+  window.minigamesTest = Object.freeze({
+    holdClock: clock.hold,
+    async advance(ms) {
+      if (!clock.isHeld()) throw new Error('advance() moves a held clock: holdClock() first');
+      for (let left = ms; left > 0; left -= STEP_MS) {
+        clock.moveOn(Math.min(STEP_MS, left));
+        wakeups.wake();
+        await settle();
+      }
+    },
+    settle,
+    caughtUp,
+    watchTurns: wakeups.watch,
+    failNextInput,
+    facts,
+  });
+}
