@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs whatever is missing, builds everything with AddressSanitizer and
+# Installs whatever is missing, lints the sources, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, builds the page and the runner for node with Emscripten, and runs
 # every test; the arguments go to ctest.
 set -euo pipefail
 cd "$(dirname "$0")"
 # shellcheck source=scripts/setup.sh
 source scripts/setup.sh
-ensure_dependencies "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_dependencies "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
+  "${LINT_PACKAGES[@]}"
 ensure_test_modules
+run_stage lint "Linting the sources" scripts/lint.sh
 export QT_QPA_PLATFORM=offscreen
 # Qt wants a private runtime folder, which a session without a desktop (as in CI) lacks.
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"

@@ -66,15 +66,14 @@ RaceRun race(int spanMs) {
     }
     if (stop.isActive()) pending.push_back(origin + timer.timerState().due * kMsNs);
   });
-  const auto shown = QObject::connect(QAbstractEventDispatcher::instance(),
-                                      &QAbstractEventDispatcher::aboutToBlock, [&] {
-                                        const std::int64_t now = nowNs();
-                                        for (const std::int64_t due : pending) {
-                                          run.lateMs.push_back(
-                                              static_cast<double>(now - due) / kMsNs);
-                                        }
-                                        pending.clear();
-                                      });
+  const auto shown = QObject::connect(
+      QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, [&] {
+        const std::int64_t now = nowNs();
+        for (const std::int64_t due : pending) {
+          run.lateMs.push_back(static_cast<double>(now - due) / kMsNs);
+        }
+        pending.clear();
+      });
   loop.exec();
   QObject::disconnect(shown);
   session.program.onTick({});
@@ -98,8 +97,8 @@ void tickPunctuality(const Options& options) {
   for (int rep = 0; rep < options.repetitions; ++rep) {
     note("tick punctuality: repetition " + std::to_string(rep + 1));
     const RaceRun run = race(spanMs);
-    reps.push_back({percentile(run.lateMs, 0.5), percentile(run.lateMs, 0.99),
-                    percentile(run.lateMs, 1.0)});
+    reps.push_back(
+        {percentile(run.lateMs, 0.5), percentile(run.lateMs, 0.99), percentile(run.lateMs, 1.0)});
     ticks += static_cast<std::int64_t>(run.lateMs.size());
     keys += run.keys;
     owed += run.owed;

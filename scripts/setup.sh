@@ -5,17 +5,21 @@
 REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
   fonts-ipafont-gothic desktop-file-utils appstream)
 # The page: Emscripten with the parser its optimiser needs, esbuild to bundle the page's modules,
-# fontTools (and Brotli for WOFF2) to
-# cut the text face down, Node.js for the runner built for it, librsvg to draw the site's icons.
-# Chromium and Selenium test it, Firefox ESR (through puppeteer-core, see ensure_test_modules) and
-# WebKitGTK's MiniBrowser (under Xvfb) too.
+# fontTools (and Brotli for WOFF2) to cut the text face down, Node.js for the runner built for it,
+# librsvg to draw the site's icons. Chromium and Selenium test it, Firefox ESR (through
+# puppeteer-core, see ensure_test_modules) and WebKitGTK's MiniBrowser (under Xvfb) too.
+# shellcheck disable=SC2034  # this and the lists below are read by run.sh and test.sh
 WEB_PACKAGES=(emscripten node-acorn nodejs esbuild fonttools python3-brotli librsvg2-bin)
 WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb
   xauth)
 # Some builds of Node.js bring npm along; Debian's is a package of its own.
 command -v npm >/dev/null 2>&1 || WEB_TEST_PACKAGES+=(npm)
 # A locale with a decimal comma is made from the locale sources for the tests.
+# shellcheck disable=SC2034
 TEST_PACKAGES=(locales)
+# scripts/lint.sh's linters; ESLint comes from npm with the test modules.
+# shellcheck disable=SC2034
+LINT_PACKAGES=(clang-format shellcheck pyflakes3)
 LOG_DIR=build/logs
 
 missing_packages() {
@@ -54,14 +58,15 @@ ensure_dependencies() {
     'apt-get update -q && apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
 
-# ensure_test_modules: puppeteer-core as tests/web/package-lock.json pins it, for the Firefox
-# test, unless node_modules already matches the lock. It downloads no browser of its own.
+# ensure_test_modules: puppeteer-core (for the Firefox test) and ESLint as
+# tests/web/package-lock.json pins them, unless node_modules already matches the lock.
+# Puppeteer downloads no browser of its own.
 ensure_test_modules() {
   local lock=tests/web/package-lock.json installed=tests/web/node_modules/.package-lock.json
   if [ -f "$installed" ] && [ ! "$lock" -nt "$installed" ]; then
     return 0
   fi
-  run_stage npm "Installing puppeteer-core for the Firefox test" \
+  run_stage npm "Installing puppeteer-core and ESLint" \
     env PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund
 }
 

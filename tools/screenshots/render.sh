@@ -16,6 +16,7 @@ cd "$root"
 source scripts/setup.sh
 
 if [ -z "$shot" ]; then
+  # shellcheck disable=SC2119  # the desktop build's packages, no more
   ensure_dependencies
   run_stage configure "Configuring the release build" cmake --preset release
   run_stage build "Building minigames-shot" cmake --build --preset release --target minigames-shot

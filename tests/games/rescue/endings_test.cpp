@@ -83,10 +83,10 @@ TEST(RescueEndings, TheCaptorReturnsTwoSecondsAfterTheWinPicture) {
   board.rescue(0);
   session.queueInt(5, 2);
   for (const auto& [time, screen] : {std::pair{3000, " Image6 Image9 Command1 Label2 track"},
-                                    {4999, " Image6 Image9 Command1 Label2 track"},
-                                    {5000, kBoard},
-                                    {6999, kBoard},
-                                    {7000, kDefeatScreen}}) {
+                                     {4999, " Image6 Image9 Command1 Label2 track"},
+                                     {5000, kBoard},
+                                     {6999, kBoard},
+                                     {7000, kDefeatScreen}}) {
     board.waitUntil(time);
     EXPECT_EQ(board.screen(), screen) << time;
   }

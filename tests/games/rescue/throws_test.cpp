@@ -24,17 +24,17 @@ TEST(RescueBoard, OpensOnItsLayoutWithTheSquareTables) {
   EXPECT_TRUE(board.runningTimers().empty());
   const Variables& variables = board.window().variables();
   for (const auto& [distance, level] : {std::pair{0, 0},
-                                       {1, 12},
-                                       {7, 6},
-                                       {8, 6},
-                                       {9, 5},
-                                       {11, 5},
-                                       {12, 4},
-                                       {15, 4},
-                                       {16, 3},
-                                       {17, 2},
-                                       {18, 1},
-                                       {100, 1}}) {
+                                        {1, 12},
+                                        {7, 6},
+                                        {8, 6},
+                                        {9, 5},
+                                        {11, 5},
+                                        {12, 4},
+                                        {15, 4},
+                                        {16, 3},
+                                        {17, 2},
+                                        {18, 1},
+                                        {100, 1}}) {
     EXPECT_EQ(variables.read("squareLevel", distance), std::to_string(level)) << distance;
   }
   const int values[] = {0, 1, 2, 5, 11, 22, 33, 44, 55, 66, 77, 88, 99, 0};
@@ -109,10 +109,10 @@ TEST(RescueWalk, TheTrackShowsTheSquaresAheadAndTheWalkStopsAtTheCaptor) {
   EXPECT_EQ(board.track(), "1 1 1 2 5");
   board.throwDice({0, 0, 0}, {6, 6, 6});  // 27 squares from 20
   for (const auto& [distance, track] : {std::pair{16, "5 11 11 11 11"},
-                                       {12, "11 22 22 22 33"},
-                                       {4, "66 77 88 99 死"},
-                                       {2, "88 99 死 死 死"},
-                                       {1, "99 死 死 死 死"}}) {
+                                        {12, "11 22 22 22 33"},
+                                        {4, "66 77 88 99 死"},
+                                        {2, "88 99 死 死 死"},
+                                        {1, "99 死 死 死 死"}}) {
     board.waitUntil(10800 + 2800 + 100 * std::int64_t{20 - distance});
     ASSERT_EQ(board.variable("distance"), distance);
     EXPECT_EQ(board.track(), track) << distance;
