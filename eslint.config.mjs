@@ -8,30 +8,14 @@ const require = createRequire(new URL('tests/web/package.json', import.meta.url)
 const js = require('@eslint/js');
 const globals = require('globals');
 
-// Files that are templates before they are scripts: make_site.py fills in the service worker's
-// {{NAME}} placeholders, and Emscripten reads a --js-library file through its preprocessor
-// ({{{ macro }}}, #if lines). Each of those is blanked to something that parses, in the same
-// place, so that the lines and columns ESLint reports are the file's own.
-const templates = {
-  meta: { name: 'templates' },
-  preprocess(text) {
-    const blank = (found, start) => start + found.slice(start.length).replace(/[^\n]/g, ' ');
-    return [text
-      .replace(/\{\{\{[^]*?\}\}\}|\{\{\w+\}\}/g, (found) => blank(found, '0'))
-      .replace(/^#(?:if|ifdef|ifndef|elif|else|endif|include|error)\b/gm,
-        (found) => blank(found, '//'))];
-  },
+// The service worker is a template before it is a script: make_site.py fills in its {{NAME}}
+// placeholders. Each is blanked to something that parses, in the same place, so that the lines
+// and columns ESLint reports are the file's own.
+const template = {
+  meta: { name: 'template' },
+  preprocess: (text) => [text.replace(/\{\{\w+\}\}/g, (found) => '0' + ' '.repeat(found.length - 1))],
   postprocess: (messages) => messages.flat(),
 };
-
-// What an Emscripten --js-library file may use of the runtime it is linked into.
-const emscriptenLibrary = Object.fromEntries([
-  'mergeInto', 'addToLibrary', 'autoAddDeps', 'LibraryManager', 'Module', 'wasmMemory',
-  'HEAP8', 'HEAPU8', 'HEAP16', 'HEAPU16', 'HEAP32', 'HEAPU32', 'HEAPF32', 'HEAPF64',
-  'UTF8ToString', 'stringToUTF8', 'stringToNewUTF8', 'lengthBytesUTF8', 'getValue', 'setValue',
-  '_malloc', '_free', 'callUserCallback', 'runtimeKeepalivePush', 'runtimeKeepalivePop',
-  'Asyncify', 'getWasmTableEntry',
-].map((name) => [name, 'readonly']));
 
 export default [
   { ignores: ['build/', 'build-*/', '**/node_modules/'] },
@@ -56,30 +40,20 @@ export default [
     files: ['app/web/**/*.js'],
     languageOptions: { sourceType: 'module', globals: globals.browser },
   },
-  // The page's calls from the program, linked in by Emscripten: scripts in its runtime, whose
-  // functions are named by the table they are merged into rather than called here.
-  {
-    files: ['app/web/library.js', '**/*library*.js'],
-    processor: templates,
-    languageOptions: {
-      sourceType: 'script',
-      globals: { ...globals.browser, ...emscriptenLibrary },
-    },
-    rules: {
-      'no-unused-vars': 'off',
-      // A file may declare the runtime's names it uses with a /* global */ comment all the same.
-      'no-redeclare': ['error', { builtinGlobals: false }],
-    },
-  },
   {
     files: ['app/web/site/sw.js'],
-    processor: templates,
+    processor: template,
     languageOptions: { sourceType: 'script', globals: globals.serviceworker },
   },
-  // The tools' scripts run in the page (page_driver.js, sim_start.js) but for the one node runs.
+  // The tools' scripts run in the page: the scenario runner's page's entry module, and the steps
+  // tests install in the player's page (page_driver.js); node runs first_picture.js.
   {
     files: ['tools/web/*.js'],
-    languageOptions: { sourceType: 'script', globals: globals.browser },
+    languageOptions: { sourceType: 'module', globals: globals.browser },
+  },
+  {
+    files: ['tools/web/page_driver.js'],
+    languageOptions: { sourceType: 'script' },
   },
   {
     files: ['tools/web/first_picture.js'],

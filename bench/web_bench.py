@@ -13,8 +13,8 @@ printed as JSON lines like minigames-bench's:
   minimal page, and tap to screen, from a pad's `pointerdown` to the first frame after the program
   has taken the stroke and slept again, beside a page whose pad writes its text itself.
 
-The page keeps no figures itself: the bench wraps the page's MG.wait and MG.wake, once the page
-has loaded, to count the wake-ups and time the program between them.
+The page keeps no figures itself: the bench watches the program's turns through the page's test
+interface (minigamesTest.watchTurns) to count the wake-ups and time the program between them.
 
     /usr/bin/python3 bench/web_bench.py build/web/minigames.html [--quick]
 """
@@ -22,14 +22,13 @@ has loaded, to count the wake-ups and time the program between them.
 import base64
 import json
 import pathlib
-import re
 import statistics
 import sys
 import tempfile
 import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tools" / "web"))
-import browser  # noqa: E402
+import browser
 
 FIRST_PAINT = """
 const done = arguments[arguments.length - 1];
@@ -51,34 +50,29 @@ def emit(line):
     print(json.dumps(line, ensure_ascii=False), flush=True)
 
 
-# Counts the wake-ups (MG.wake with the program asleep) and, once bench.scriptTimes is a list,
-# times the program from each wake-up until it sleeps again (MG.wait).
+# Counts the wake-ups and, once bench.scriptTimes is a list, times the program from each wake-up
+# until it sleeps again.
 WAKE_UP_COUNTER = """
 const bench = window.bench = {wakeUps: 0, wokenAt: -1, scriptTimes: null};
-const [wait, wake] = [MG.wait, MG.wake];
-MG.wait = (wakeAt) => {
+minigamesTest.watchTurns((turn) => {
+  if (turn === 'woken') {
+    ++bench.wakeUps;
+    bench.wokenAt = performance.now();
+    return;
+  }
   if (bench.wokenAt >= 0 && bench.scriptTimes) {
     bench.scriptTimes.push(performance.now() - bench.wokenAt);
   }
   bench.wokenAt = -1;
-  return wait(wakeAt);
-};
-MG.wake = () => {
-  if (MG.wakeUp) {
-    ++bench.wakeUps;
-    bench.wokenAt = performance.now();
-  }
-  wake();
-};
+});
 """
 
 
 def minimal_page(page):
-    """One line of Japanese text, the page's title, in the page's own face, and nothing else."""
-    text = page.read_text(encoding="utf-8")
-    face = re.search(r'<script type="text/plain" id="minigames-face">([^<]*)</script>',
-                     text).group(1)
-    title = re.search(r"<title>([^<]*)</title>", text).group(1)
+    """One line of Japanese text, the page's title, in the page's own face (face.woff2 beside
+    the page), and nothing else."""
+    face = base64.b64encode(page.with_name("face.woff2").read_bytes()).decode("ascii")
+    title = browser.facts(page)["title"]
     html = ("<!doctype html><html lang=ja><meta charset=utf-8><style>@font-face{font-family:g;"
             f"src:url(data:font/woff2;base64,{face}) format(\"woff2\")}}body{{font-family:g}}"
             f"</style><p elementtiming=line>{title}</p></html>")
@@ -127,8 +121,8 @@ def frames(page, race_ms, idle_ms):
         driver.execute_script(WAKE_UP_COUNTER)
         time.sleep(idle_ms / 1000)
         idle = driver.execute_script("return bench.wakeUps")
-        driver.find_element("css selector", '[data-form="Form4"] [data-widget="Command1"]').click()
-        driver.find_element("css selector", '[data-form="Form1"] [data-widget="Command3"]').click()
+        for where in ("Form4.Command1", "Form1.Command3"):
+            driver.find_element("css selector", browser.selector(where)).click()
         time.sleep(3.2)  # the countdown
         driver.execute_script("bench.scriptTimes = []")
         started = time.monotonic()
@@ -152,16 +146,13 @@ def frames(page, race_ms, idle_ms):
 # Times each pad's pointerdown to the frame after the program has taken it and gone back to sleep.
 TAP_TIMER = """
 const bench = window.bench = {latencies: [], touchedAt: -1};
-const wait = MG.wait;
 document.addEventListener('pointerdown', () => { bench.touchedAt = performance.now(); }, true);
-MG.wait = (wakeAt) => {
+minigamesTest.watchTurns((turn) => {
   const at = bench.touchedAt;
-  if (at >= 0 && MG.inputs.length === 0) {
-    bench.touchedAt = -1;
-    requestAnimationFrame((frame) => bench.latencies.push(performance.now() - at));
-  }
-  return wait(wakeAt);
-};
+  if (turn !== 'asleep' || at < 0) return;
+  bench.touchedAt = -1;
+  requestAnimationFrame(() => bench.latencies.push(performance.now() - at));
+});
 """
 # The browser's own floor: a pad that writes its text itself on pointerdown.
 MINIMAL_PAD = """<!doctype html><meta name=viewport content="width=device-width">
@@ -194,9 +185,8 @@ def phone(page, taps, repetitions):
         driver.get(page.as_uri())
         time.sleep(1.5)
         driver.execute_script(TAP_TIMER)
-        for widget in ('[data-form="Form4"] [data-widget="Command1"]',
-                       '[data-form="Form1"] [data-widget="Command3"]'):
-            browser.tap(driver, driver.find_element("css selector", widget))
+        for where in ("Form4.Command1", "Form1.Command3"):
+            browser.tap(driver, driver.find_element("css selector", browser.selector(where)))
         time.sleep(3.2)  # the countdown
         driver.execute_script("bench.latencies = []")
         times = tap_latencies(driver, taps)

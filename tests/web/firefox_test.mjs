@@ -1,5 +1,6 @@
-// The player's page in Firefox ESR, headless, over WebDriver BiDi: opened from disk it plays
-// the steps of engines_scenario.json, with clicks and keys, and with taps on a phone's screen.
+// The player's page in Firefox ESR, headless, over WebDriver BiDi: opened from disk it plays a
+// race, the board's first box and the menu's duel button from tools/web/page_steps.json, with
+// clicks and keys, and with taps on a phone-sized screen.
 //
 //     node firefox_test.mjs PAGE        (puppeteer-core from tests/web/node_modules)
 
@@ -11,7 +12,7 @@ import puppeteer from 'puppeteer-core';
 
 const here = (name) => readFileSync(new URL(name, import.meta.url), 'utf8');
 const DRIVER = here('../../tools/web/page_driver.js');
-const SCENARIO = JSON.parse(here('engines_scenario.json'));
+const STEPS = JSON.parse(here('../../tools/web/page_steps.json'));
 let browser;
 let page;
 const complaints = [];
@@ -29,28 +30,36 @@ before(async () => {
 
 after(() => browser?.close());
 
-async function play(steps) {
+// "Form4.Command1": a widget's selector.
+const selector = (where) => {
+  const [form, name] = where.split('.');
+  return `[data-form="${form}"] [data-widget="${name}"]`;
+};
+
+async function play(steps, press) {
   await page.goto('about:blank');
   await page.goto(pathToFileURL(process.argv[2]).href);
-  await page.waitForFunction(() => document.documentElement.dataset.play === 'running' &&
-    document.readyState === 'complete', { timeout: 30000 });
+  await page.waitForFunction(() => globalThis.document.documentElement.dataset.play === 'running' &&
+    globalThis.document.readyState === 'complete', { timeout: 30000 });
   await page.evaluate(DRIVER);
-  for (const step of steps) {
-    const [what, target] = step;
-    const player = {
-      click: () => page.click(target),
-      key: () => page.keyboard.press(target),
-      tap: async () => (await page.$(target)).tap(),
-    }[what];
-    if (player) await player();
-    await page.evaluate((pageStep) => window.mgTest.step(pageStep), player ? ['settle'] : step);
+  const player = {
+    click: (where) => press(selector(where)),
+    key: (key) => page.keyboard.press(key),
+    ok: () => press('dialog[open] button'),
+  };
+  for (const [name, ...args] of steps) {
+    if (player[name]) await player[name](...args);
+    const step = player[name] ? ['settle'] : [name, ...args];
+    await page.evaluate((pageStep) => globalThis.mgTest.step(pageStep), step);
   }
   assert.deepEqual(complaints, []);
 }
 
-test('the page plays with clicks and keys', () => play(SCENARIO.plays));
+test('the page plays with clicks and keys', () => play([
+  ...STEPS.openRace, ...STEPS.strokeNearR, ...STEPS.strokeFarFromL, ...STEPS.boardsFirstBox,
+], (target) => page.click(target)));
 
 test('a tap presses a button on a phone-sized screen', async () => {
   await page.setViewport({ width: 390, height: 844 });
-  await play(SCENARIO.taps);
+  await play(STEPS.menuOpensTheDuel, async (target) => (await page.$(target)).tap());
 });

@@ -16,8 +16,8 @@ import tempfile
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "web"))
-import browser  # noqa: E402
-from selenium.webdriver.common.by import By  # noqa: E402
+import browser
+from selenium.webdriver.common.by import By
 
 
 class Site(unittest.TestCase):
@@ -60,15 +60,17 @@ class Site(unittest.TestCase):
     def test_the_site_is_the_page_with_what_it_names(self):
         files = {path.name: path.read_bytes() for path in self.site.iterdir()}
         self.assertEqual(files["index.html"], self.page.read_bytes())
-        manifest = json.loads(files["manifest.webmanifest"])
+        named = browser.facts(self.page)["site"]
+        manifest = json.loads(files[named["manifest"]])
         icons = [(icon["src"], icon["sizes"]) for icon in manifest["icons"]]
         self.assertIn("maskable", [icon["purpose"] for icon in manifest["icons"]])
-        for name, size in icons + [("apple-touch-icon.png", "180x180")]:
+        for name, size in icons + [(named["touchIcon"], "180x180")]:
             self.assertEqual(files[name][12:16], b"IHDR", name)
             self.assertEqual("%dx%d" % struct.unpack(">II", files[name][16:24]), size, name)
         # The worker keeps every other file, and the folder's own address.
-        kept = json.loads(files["sw.js"].decode().split("const FILES = ", 1)[1].split(";")[0])
-        self.assertEqual(sorted(kept), sorted(["./"] + [name for name in files if name != "sw.js"]))
+        worker = named["worker"]
+        kept = json.loads(files[worker].decode().split("const FILES = ", 1)[1].split(";")[0])
+        self.assertEqual(sorted(kept), sorted(["./"] + [name for name in files if name != worker]))
 
     def test_after_the_first_visit_the_site_plays_offline(self):
         server = self.served("site")

@@ -11,6 +11,8 @@ import threading
 import time
 
 from selenium import webdriver
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.wait import WebDriverWait
@@ -170,17 +172,14 @@ def tap(driver, element, clicks=True):
         wait_until(driver, "return window.mgTapped", 10)
 
 
-def open_page(driver, page, timeout=30):
-    """The player's page afresh, once the program runs and takes what the player does; its time
-    then held still until advance() moves it on."""
-    driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "advance"})
-    driver.get("about:blank")
-    driver.get(page.as_uri())
-    wait_until_playing(driver, timeout)
-    driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
-
-
 PAGE_DRIVER = pathlib.Path(__file__).with_name("page_driver.js")
+# The steps several tests and tools take in the player's page, by name.
+STEPS = json.loads(pathlib.Path(__file__).with_name("page_steps.json").read_text(encoding="utf-8"))
+
+
+def facts(page):
+    """The facts the page was built with (facts.json beside it)."""
+    return json.loads(pathlib.Path(page).with_name("facts.json").read_text(encoding="utf-8"))
 
 
 def open_driven(driver, page):
@@ -215,28 +214,47 @@ def wait_until(driver, script, timeout=30, *args):
         time.sleep(0.005)
 
 
-# The program has caught up with the page's clock stopped at arguments[0]: it sleeps with nothing
-# to take and nothing due by then (or it has ended), it has heard of every box closed (a dialog
-# tells in an event of its own), and the page has arranged its windows.
-CAUGHT_UP = ("return !document.getElementById('ended').hidden || MG.wakeUp !== null"
-             " && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > arguments[0])"
-             " && MG.boxes.length === document.querySelectorAll('dialog[open]').length"
-             " && !MG.arrangeFrame")
-
-
-def advance(driver, ms):
-    """Lets `ms` of the page's time pass, as fast as the page can go, and waits until the program
-    has caught up (frames come on the real clock, whatever the page's time)."""
-    now = "return performance.now()"
-    if ms > 0:  # a budget of 0 would let time run on unbounded
-        target = driver.execute_script(now) + ms
-        driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy",
-                               {"policy": "advance", "budget": ms})
-        wait_until(driver, "return performance.now() >= arguments[0] - 0.5", 30, target)
-        driver.execute_cdp_cmd("Emulation.setVirtualTimePolicy", {"policy": "pause"})
-    wait_until(driver, CAUGHT_UP, 30, driver.execute_script(now))
+def selector(where):
+    """The CSS selector of "Form4.Command1" (a widget) or "Form4" (a window)."""
+    form, _, name = where.partition(".")
+    return f'[data-form="{form}"]' + (f' [data-widget="{name}"]' if name else "")
 
 
 def widget(driver, form, name):
     """A widget's element on the page."""
-    return driver.find_element("css selector", f'[data-form="{form}"] [data-widget="{name}"]')
+    return driver.find_element("css selector", selector(f"{form}.{name}"))
+
+
+def mouse_and_keys(driver):
+    """A player of page_steps.json at a desktop: clicks and keys."""
+    keys = {"ArrowLeft": Keys.ARROW_LEFT, "ArrowRight": Keys.ARROW_RIGHT}
+    return {
+        "click": lambda where: driver.find_element("css selector", selector(where)).click(),
+        "key": lambda key: ActionChains(driver).send_keys(keys[key]).perform(),
+        "ok": lambda: driver.find_element("css selector", "dialog[open] button").click(),
+    }
+
+
+def taps(driver):
+    """A player of page_steps.json on a touch screen: taps, the keys on the window's pads."""
+    codes = {"ArrowLeft": 37, "ArrowRight": 39}
+
+    def find(css):
+        return driver.find_element("css selector", css)
+
+    return {
+        "click": lambda where: tap(driver, find(selector(where))),
+        "key": lambda key: tap(driver, find(f'[data-key="{codes[key]}"]'), clicks=False),
+        "ok": lambda: tap(driver, find("dialog[open] button")),
+    }
+
+
+def play(driver, steps, player):
+    """Carries out steps of page_steps.json: the player's (click, key, ok) with `player`'s
+    function of that name, each followed by the page settling, and the page's own in the page."""
+    for name, *args in steps:
+        if name in player:
+            player[name](*args)
+            page_step(driver, ["settle"])
+        else:
+            page_step(driver, [name, *args])

@@ -1,12 +1,10 @@
-// Installed in the running player's page by the tests of engines without virtual time of their
-// own, and by the phone test (Chromium with its virtual time held still now and then never
-// answers a touch sent through ChromeDriver): the page's clock stands still from then on and
-// moves only when a step moves it, each move waiting until the program has caught up. It also
-// collects what the page writes to its console as errors or warnings, and carries out the page's
-// side of engines_scenario.json.
+// Installed in the running player's page by its tests and tools: holds the page's clock
+// (window.minigamesTest, the page's test interface), collects what the page writes to its console
+// as errors or warnings, and carries out the page's own steps of page_steps.json. Every engine's
+// test drives the page's time this one way.
 window.mgTest = (() => {
-  let now = performance.now();
-  performance.now = () => now;
+  const page = window.minigamesTest;
+  page.holdClock();
 
   const complaints = [];
   for (const level of ['error', 'warn']) {
@@ -18,31 +16,6 @@ window.mgTest = (() => {
   }
   window.addEventListener('error', (event) => complaints.push(String(event.message)));
 
-  // Asleep with nothing to take and nothing due by now, or every window closed; every box closed
-  // heard of (a dialog tells in an event of its own) and the windows arranged (in a frame).
-  const caughtUp = () => !document.getElementById('ended').hidden ||
-    (MG.wakeUp !== null && MG.inputs.length === 0 && (MG.dueAt < 0 || MG.dueAt > now) &&
-     MG.boxes.length === document.querySelectorAll('dialog[open]').length && !MG.arrangeFrame);
-  // A message is a task of its own, without the wait a timer set inside a timer takes.
-  const channel = new MessageChannel();
-  const aTurn = () => new Promise((resolve) => {
-    channel.port1.onmessage = resolve;
-    channel.port2.postMessage(0);
-  });
-  const aFrame = () => new Promise((resolve) => requestAnimationFrame(resolve));
-  async function settle() {
-    for (let turns = 0; !caughtUp(); ++turns) {
-      if (turns > 1000) throw new Error(`the program has not caught up with ${now} ms`);
-      await (MG.arrangeFrame ? aFrame() : aTurn());
-    }
-  }
-  async function advance(ms) {
-    for (const end = now + ms; now < end;) {
-      now = Math.min(end, now + 10);
-      MG.wake();
-      await settle();
-    }
-  }
   // "Form1.seimes": a widget; "Form3": a window.
   const find = (where) => {
     const [form, name] = where.split('.');
@@ -59,11 +32,12 @@ window.mgTest = (() => {
     complaints: () => complaints,
   };
   const steps = {
-    settle,
-    advance,
+    settle: page.settle,
+    advance: page.advance,
     async advanceUntilPast(where, px, ms) {
-      for (const end = now + ms; !queries.past(where, px); await advance(10)) {
-        if (now >= end) throw new Error(`${where} is not past ${px} px after ${ms} ms`);
+      for (let waited = 0; !queries.past(where, px); waited += 10) {
+        if (waited >= ms) throw new Error(`${where} is not past ${px} px after ${ms} ms`);
+        await page.advance(10);
       }
     },
     expect([query, ...args], allowed) {

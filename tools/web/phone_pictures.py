@@ -10,17 +10,12 @@ import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-import browser  # noqa: E402
+import browser
 
 
 def picture(driver, path):
     shot = driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})
     path.write_bytes(base64.b64decode(shot["data"]))
-
-
-def tap(driver, element, clicks=True):
-    browser.tap(driver, element, clicks)
-    browser.page_step(driver, ["settle"])
 
 
 def main():
@@ -30,17 +25,13 @@ def main():
     try:
         browser.emulate_phone(driver, 390, 844)
         browser.open_driven(driver, page)
-        tap(driver, browser.widget(driver, "Form4", "Command1"))
-        tap(driver, browser.widget(driver, "Form1", "Command3"))
-        browser.page_step(driver, ["advance", 3500])
-        tap(driver, driver.find_element("css selector", '[data-key="39"]'), clicks=False)
-        browser.page_step(driver, ["advance", 100])
+        browser.play(driver, browser.STEPS["openRace"] + browser.STEPS["strokeNearR"] +
+                     [["advance", 100]], browser.taps(driver))
         picture(driver, out / "phone-portrait.png")
         browser.emulate_phone(driver, 844, 390)
         browser.open_driven(driver, page)
-        tap(driver, browser.widget(driver, "Form4", "Command4"))
-        tap(driver, browser.widget(driver, "Form5", "Command2"))
-        browser.page_step(driver, ["advance", 50])
+        # The board's first box, left open.
+        browser.play(driver, browser.STEPS["boardsFirstBox"][:3], browser.taps(driver))
         picture(driver, out / "phone-landscape.png")
     finally:
         driver.quit()

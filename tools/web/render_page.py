@@ -12,7 +12,7 @@ import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-import browser  # noqa: E402
+import browser
 
 SCENES = pathlib.Path(__file__).resolve().parents[1] / "screenshots" / "scenes"
 # Every game under way: a stroke graded "Great", the feed passed, the cards laid, the dice thrown.

@@ -2,8 +2,9 @@
 // beyond what a player does.
 //
 //   holdClock()        the page's clock stands still from now on; only advance() moves it
-//   advance(ms)        a promise: the held clock moved on by `ms`, 10 ms at a time, the program
-//                      caught up after each step
+//   advance(ms)        a promise: the held clock moved on by `ms`, 10 ms at a time (or straight
+//                      to the program's next wake-up, when that is farther), the program caught
+//                      up after each step
 //   settle()           a promise: the program has caught up (caughtUp())
 //   caughtUp()         every input taken, every tick due by now delivered, every box closed heard
 //                      of and the windows arranged; or the program has ended
@@ -50,8 +51,11 @@ export function install(ended) {
     holdClock: clock.hold,
     async advance(ms) {
       if (!clock.isHeld()) throw new Error('advance() moves a held clock: holdClock() first');
-      for (let left = ms; left > 0; left -= STEP_MS) {
-        clock.moveOn(Math.min(STEP_MS, left));
+      for (let left = ms; left > 0;) {
+        const due = wakeups.due() < 0 ? Infinity : wakeups.due() - clock.now();
+        const step = Math.min(left, Math.max(STEP_MS, due));
+        clock.moveOn(step);
+        left -= step;
         wakeups.wake();
         await settle();
       }

@@ -23,16 +23,16 @@ export function plan(wakeAt, now, hidden) {
   return delay < 16 ? { frame: true } : { timeout: delay };
 }
 
-// Resolves when the program is woken.
+// Resolves when the program is woken: at once when the player has done something meanwhile.
 export function wait(wakeAt) {
   dueAt = wakeAt;
-  for (const watcher of watchers) watcher('asleep');
   return new Promise((resolve) => {
-    wakeUp = resolve;
     if (inputs.waiting() > 0) {
-      wake();
+      resolve();
       return;
     }
+    wakeUp = resolve;
+    for (const watcher of watchers) watcher('asleep');
     const now = clock.now();
     // A held clock wakes the program as it moves, but for what is due already.
     if (clock.isHeld() && !(wakeAt >= 0 && wakeAt <= now)) return;

@@ -4,7 +4,6 @@
 // once it is active the caches of earlier builds at this address are deleted.
 // make_site.py fills in the build's name and files.
 
-/* eslint-env serviceworker */
 const BUILD = '{{BUILD}}';
 const FILES = {{FILES}};
 // Caches are per origin: the scope tells this collection's from others' on the same host, and
