@@ -48,6 +48,12 @@ struct PlayKey {
   std::string_view name;
 };
 
+// A widget by its name and, in a widget array, its Index.
+struct WidgetAddress {
+  std::string_view name;
+  int index = -1;
+};
+
 // The fixed frame of a window.
 struct WindowFrame {
   std::string_view name;
@@ -56,6 +62,9 @@ struct WindowFrame {
   int clientHeight = 0;
   std::int32_t backColor = kButtonFace;
   std::span<const PlayKey> keys{};
+  // Controls that stand too close together for a finger at a phone's scale, for hosts that offer
+  // them again, larger, beside the keys.
+  std::span<const WidgetAddress> touchTwins{};
 };
 
 }  // namespace fm

@@ -50,6 +50,8 @@ class Window {
   [[nodiscard]] int clientHeight() const { return frame_.clientHeight; }
   // The keys the window is played with (Form_KeyDown), none for most.
   [[nodiscard]] std::span<const PlayKey> keys() const { return frame_.keys; }
+  // The controls a touch screen offers again beside the keys, none for most.
+  [[nodiscard]] std::span<const WidgetAddress> touchTwins() const { return frame_.touchTwins; }
   [[nodiscard]] std::int32_t backColor() const { return backColor_; }
   void setBackColor(std::int32_t colour);
   // The background picture, drawn at the client area's top-left corner behind every widget.

@@ -18,6 +18,9 @@ class Form1 final : public Window {
   static constexpr std::int16_t kRightArrow = 39;
   // The strokes, for hosts that put them on the screen.
   static constexpr PlayKey kStrokeKeys[] = {{kLeftArrow, "←", "左"}, {kRightArrow, "→", "右"}};
+  // The paces, 15 px apart at a phone's scale, and Start beside them.
+  static constexpr WidgetAddress kTouchTwins[] = {
+      {"Option1", 0}, {"Option1", 1}, {"Option1", 2}, {"Command3"}};
 
  private:
   static std::span<const LayoutRow> layout();

@@ -28,8 +28,21 @@ return {
   overflow: document.documentElement.scrollWidth - innerWidth, scrollX, zoom: visualViewport.scale,
   shown: shown.map((w) => w.dataset.form),
   bar: Array.from(document.querySelectorAll('#windows [data-front]'), (b) => b.dataset.front),
-  barRight: Math.max(...Array.from(document.querySelectorAll('#windows *'), (b) => box(b)[2])),
+  barBox: box(document.getElementById('windows')),
   pressed: document.querySelector('#windows [aria-pressed="true"]')?.dataset.front,
+  pressedBox: box(document.querySelector('#windows [aria-pressed="true"]')),
+  // Each button of the bar: its height, and whether its caption shows at least its first four
+  // characters (with the ellipsis of a cut caption).
+  barButtons: Array.from(document.querySelectorAll('#windows [data-front]'), (b) => {
+    const four = document.createElement('span');
+    four.textContent = b.textContent.slice(0, 4) + (b.textContent.length > 4 ? '…' : '');
+    b.append(four);
+    const wanted = four.getBoundingClientRect().width;
+    four.remove();
+    const style = getComputedStyle(b);
+    const room = b.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    return [b.getBoundingClientRect().height, room + 0.5 >= Math.min(wanted, b.scrollWidth)];
+  }),
   box: front && box(front), scale: front && front.getBoundingClientRect().width / front.offsetWidth,
   focused: Boolean(front && front.contains(document.activeElement)),
   pads: Array.from(front?.querySelectorAll('.pad') ?? [], (p) => [p.dataset.key, ...box(p)]),
@@ -41,6 +54,49 @@ return {
     .filter((e) => e.getClientRects().length > 0 && getComputedStyle(e).touchAction !== 'none')
     .map((e) => e.outerHTML.slice(0, 60)),
 };
+"""
+# Each twin beside its control: [twin, [caption, checked, enabled, shown] of each] where they differ.
+TWINS_APART = """
+return Array.from(document.querySelectorAll('.twin'), (twin) => {
+  const [, form, name, index] = twin.dataset.for.match(/^(\\w+)\\.(\\w+)(?:\\((\\d+)\\))?$/);
+  const control = document.querySelector(`[data-form="${form}"] [data-widget="${name}"]` +
+    (index === undefined ? ':not([data-index])' : `[data-index="${index}"]`));
+  const input = control.querySelector('input') ?? control;
+  const state = (caption, checked, disabled, shown) => [caption, checked, !disabled, shown];
+  return [twin.dataset.for,
+    state(twin.textContent, twin.classList.contains('checked'), twin.disabled, !twin.hidden),
+    state(control.textContent, Boolean(input.checked), input.disabled, !control.hidden)];
+}).filter(([, twin, control]) => JSON.stringify(twin) !== JSON.stringify(control));
+"""
+
+# Records which control each tap works (by the event it acts on), and lists the controls of the
+# window in front that a finger could miss: those smaller than 44 px either way, each given by
+# its name and middle, a crowded one (with a twin) by its twin.
+REACH = """
+const CONTROLS = '.window [data-widget]:is(button, label), .window [data-widget][role="button"],'
+  + ' .window .close, dialog[open] button, #windows button, .pad, .twin';
+const DOWN = '.pad, [role="button"][data-widget]';
+const named = (c) => c.dataset.for ?? c.dataset.front ??
+  c.closest('[data-form]').dataset.form + '.' + (c.dataset.widget ?? 'close') +
+  (c.dataset.index ? `(${c.dataset.index})` : '');
+if (!window.mgActed) {
+  window.mgActed = [];
+  for (const kind of ['click', 'pointerdown']) {
+    addEventListener(kind, (event) => {
+      const control = event.target.closest?.(CONTROLS);
+      if (control && control.matches(DOWN) === (kind === 'pointerdown')) mgActed.push(named(control));
+    });
+  }
+}
+const middle = (c) => { const r = c.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; };
+const twins = Array.from(document.querySelectorAll('.window.front .twin, #windows .closer'))
+  .filter((t) => !t.hidden);
+const twinned = new Set(twins.map((t) => t.dataset.for));
+return Array.from(document.querySelectorAll('.window.front :is(' + CONTROLS + ')'))
+  .filter((c) => c.getClientRects().length > 0 && !c.matches('.pad, .twin'))
+  .filter((c) => !twinned.has(named(c)) && !(c.matches('.close') && twinned.has(named(c).split('.')[0])))
+  .filter((c) => c.getBoundingClientRect().width < 44 || c.getBoundingClientRect().height < 44)
+  .concat(twins).map((c) => [named(c), ...middle(c)]);
 """
 
 
@@ -69,6 +125,12 @@ class Phone(unittest.TestCase):
     def seen(self):
         return self.driver.execute_script(SEEN)
 
+    def twin(self, control):
+        return self.driver.find_element("css selector", f'.twin[data-for="{control}"]')
+
+    def assertTwinsFollow(self):
+        self.assertEqual(self.driver.execute_script(TWINS_APART), [])
+
     def switch_to(self, form):
         self.tap(self.driver.find_element("css selector", f'#windows [data-front="{form}"]'))
 
@@ -79,7 +141,13 @@ class Phone(unittest.TestCase):
         left, top, right, bottom = seen["box"]
         self.assertTrue(left >= 0 and top >= 0 and right <= width and bottom <= height, seen)
         self.assertTrue(seen["focused"], "the keys go to the window in front")
-        self.assertLessEqual(seen["barRight"], width)
+        # The bar's buttons a finger's height, their captions never cut below four characters;
+        # the bar scrolls sideways, the window in front with its button in view.
+        bar_left, _, bar_right, _ = seen["barBox"]
+        self.assertTrue(bar_left >= 0 and bar_right <= width, seen)
+        self.assertTrue(bar_left <= seen["pressedBox"][0] and seen["pressedBox"][2] <= bar_right)
+        self.assertEqual([(height >= 44, whole) for height, whole in seen["barButtons"]],
+                         [(True, True)] * len(seen["barButtons"]))
         # The hint to turn the device only for a window shown much smaller than on a desktop.
         self.assertFalse(seen["hint"] and seen["scale"] >= 0.75, seen)
         self.assertEqual(seen["gestures"], [])
@@ -97,6 +165,40 @@ class Phone(unittest.TestCase):
                 browser.open_driven(self.driver, self.page)
                 self.play(width, height)
                 self.step("expect", ["complaints"], [[]])
+
+    def test_a_finger_works_every_control_within_its_reach(self):
+        sim_page = self.page.with_name("minigames-sim.html")
+        for width, height in (360, 640), (390, 844), (844, 390):
+            with self.subTest(size=f"{width}x{height}"):
+                browser.emulate_phone(self.driver, width, height)
+                browser.open_simulated(self.driver, sim_page)
+                # The windows of a program that takes no taps: what a tap works is only recorded.
+                browser.simulate(self.driver, "".join(f"click Form4.{button}\n"
+                                                      for button, _ in GAMES))
+                for _, form in (("", "Form4"),) + GAMES:
+                    browser.tap(self.driver, self.driver.find_element(
+                        "css selector", f'#windows [data-front="{form}"]'))
+                    for name, x, y in self.driver.execute_script(REACH):
+                        for dx, dy in (-21, -21), (21, -21), (-21, 21), (21, 21):
+                            corner = (min(max(x + dx, 0.5), width - 0.5),
+                                      min(max(y + dy, 0.5), height - 0.5))
+                            self.assertEqual(self.tapped(*corner), name, (form, corner))
+                # Between two paces 15 px apart, the nearer wins.
+                browser.tap(self.driver, self.driver.find_element(
+                    "css selector", '#windows [data-front="Form1"]'))
+                high, middle = (browser.centre(self.driver, self.driver.find_element(
+                    "css selector", browser.selector("Form1.Option1") + f'[data-index="{i}"]'))
+                    for i in (0, 1))
+                for share, nearer in (0.3, "Form1.Option1(0)"), (0.7, "Form1.Option1(1)"):
+                    self.assertEqual(self.tapped(high[0], high[1] + share * (middle[1] - high[1])),
+                                     nearer)
+
+    def tapped(self, x, y):
+        """What a tap at a point works."""
+        before = self.driver.execute_script("return mgActed.length")
+        browser.tap_at(self.driver, x, y, clicks=False)
+        browser.wait_until(self.driver, "return mgActed.length > arguments[0]", 10, before)
+        return self.driver.execute_script("return mgActed.at(-1)")
 
     def play(self, width, height):
         # Each game opened from the menu comes to the front; the bar goes back to the menu.
@@ -138,13 +240,21 @@ class Phone(unittest.TestCase):
         self.assertGreaterEqual(boxes, 2)
         self.assertIsNone(self.seen()["dialog"])
 
-        # A race stroked on the pads: near the R end, then far from the L end.
+        # A race's pace chosen and the race started on the twins, then stroked on the pads: near
+        # the R end, then far from the L end. The twins follow their controls all the way.
         self.switch_to("Form1")
-        self.assertEqual(self.seen()["hint"], height > width)
-        self.tap(self.widget("Form1", "Command3"))
+        for pace in (2, 1):
+            self.assertTwinsFollow()
+            self.tap(self.twin(f"Form1.Option1({pace})"))
+            self.assertTrue(self.driver.find_element("css selector", browser.selector(
+                "Form1.Option1") + f'[data-index="{pace}"] input').is_selected())
+        self.tap(self.twin("Form1.Command3"))
+        self.assertFalse(self.widget("Form1", "Command3").is_enabled())
+        self.assertTwinsFollow()
         self.step("advance", 3000)
         browser.play(self.driver, browser.STEPS["strokeNearR"] + browser.STEPS["strokeFarFromL"],
                      browser.taps(self.driver))
+        self.assertTwinsFollow()
         # Two fast taps: no zoom.
         pad = self.driver.find_element("css selector", '[data-key="39"]')
         browser.tap(self.driver, pad, clicks=False)

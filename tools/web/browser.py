@@ -156,9 +156,16 @@ def touch(driver, kind, points, timeout=10):
 
 def tap(driver, element, clicks=True):
     """A finger put down on the middle of an element and lifted again; with `clicks`, once the
-    browser has made a click of it (it comes after the finger has lifted, in its own time)."""
-    x, y = centre(driver, element)
-    point = {"x": x, "y": y, "radiusX": 4, "radiusY": 4, "force": 1, "id": 0}
+    browser has made a click of it (it comes after the finger has lifted, in its own time). An
+    element scrolled out of view (a tab of a full bar) is scrolled in first, as a finger would."""
+    driver.execute_script("arguments[0].scrollIntoView({block: 'nearest', inline: 'nearest'})",
+                          element)
+    tap_at(driver, *centre(driver, element), clicks)
+
+
+def tap_at(driver, x, y, clicks=True):
+    """A finger put down at a point of the screen (CSS pixels) and lifted again."""
+    point = {"x": x, "y": y, "radiusX": 1, "radiusY": 1, "force": 1, "id": 0}
     # A touch is handled with a frame of the page's: asking for frames, the tap never waits on a
     # page asleep with its time held still.
     driver.execute_script("if (!window.mgFrames) (window.mgFrames = () =>"

@@ -1,7 +1,7 @@
 // Writes the facts the page, the site, the tests and the bench share, as JSON, from where the
 // program defines them: the title and short name, the page's colours, the kinds of input the
-// page records, every window's client size in CSS pixels and the keys it is played with, and
-// the files of the site that the page names.
+// page records, every window's client size in CSS pixels, the keys it is played with and the
+// controls a touch screen offers again, and the files of the site that the page names.
 //
 //     node page-facts.js FACTS_JSON
 
@@ -78,6 +78,13 @@ std::string facts() {
       out += ",\"name\":";
       appendJsonString(out, key.name);
       out += '}';
+    }
+    out += "],\"twins\":[";
+    for (const fm::WidgetAddress& twin : window->touchTwins()) {
+      if (out.back() != '[') out += ',';
+      out += "{\"widget\":";
+      appendJsonString(out, twin.name);
+      out += ",\"index\":" + std::to_string(twin.index) + '}';
     }
     out += "]}";
   }

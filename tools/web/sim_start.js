@@ -6,6 +6,8 @@ import * as boxes from '../../app/web/page/boxes.js';
 import * as contents from '../../app/web/page/contents.js';
 import * as phone from '../../app/web/page/phone.js';
 import { programCalls } from '../../app/web/page/program_calls.js';
+import * as thumbs from '../../app/web/page/thumbs.js';
+import * as twins from '../../app/web/page/twins.js';
 import * as view from '../../app/web/page/view.js';
 
 // Every later call is refused with the reason, and so is this one.
@@ -21,6 +23,7 @@ function stop(what, error) {
 view.listen(phone.windowListener);
 boxes.whenOpened(phone.bringToFront);
 phone.followScreen();
+thumbs.follow();
 contents.addFace();
 
 // A promise of the started program with the runner, rejected with the reason it cannot run: once
@@ -37,7 +40,9 @@ simulated.catch(() => {});
 // A promise of what the runner printed for `lines`.
 window.minigamesSim = (lines) => simulated.then((program) => {
   try {
-    return program.ccall('mg_sim_run', 'string', ['string'], [lines]);
+    const printed = program.ccall('mg_sim_run', 'string', ['string'], [lines]);
+    twins.sync();
+    return printed;
   } catch (error) {
     return stop('stopped', error);
   }

@@ -3,11 +3,12 @@
 // to fit (its layout unchanged inside), with a bar of the open windows' captions to switch
 // between them and, where the window would be much smaller than on a desktop, a hint to turn the
 // device. On a touch screen, the keys a window is played with are large pads under it, acting as
-// the finger comes down.
+// the finger comes down, with thumb-sized twins of its crowded controls above them (twins.js).
 
 import facts from 'facts.json';
 import * as boxes from './boxes.js';
 import * as inputs from './inputs.js';
+import * as twins from './twins.js';
 import * as view from './view.js';
 
 // The desktop's margin around the windows: a screen smaller than the largest window with it
@@ -25,8 +26,8 @@ let compact = false;
 let arrangeFrame = 0;
 // A window's frame around its client area (title bar and borders), measured on the page.
 let frame = null;
-// The pads under each window played with keys, by the window's id.
-const padsOf = new Map();
+// What a touch screen shows under a window (its twins and pads), by the window's id.
+const touchOf = new Map();
 
 // --- the window in front ---
 function frontForm() {
@@ -52,7 +53,7 @@ export function arranging() {
 
 // What view.js tells of its windows.
 export const windowListener = {
-  created: addPads,
+  created: addTouchRow,
   touched: bringToFront,
   // A window shown, hidden or renamed: the bar and the arrangement follow, in the same frame. A
   // window the program shows or raises comes into view with the keyboard, after the picture it
@@ -87,25 +88,26 @@ function frameSize() {
     frame = {
       width: shown.panel.offsetWidth - shown.client.offsetWidth,
       height: shown.panel.offsetHeight - shown.client.offsetHeight -
-        (padsShown(shown) ? padsOf.get(shown.id).offsetHeight : 0),
+        (touchShown(shown) ? touchOf.get(shown.id).offsetHeight : 0),
     };
   }
   return frame;
 }
 
-// The room the pads take under a window, with the gap above them, in CSS pixels whatever the
-// window's scale (the style sheet's --pads-room).
-function padsRoom(keys) {
-  if (keys.length === 0 || !coarsePointer.matches) return 0;
-  return parseFloat(getComputedStyle(document.documentElement).getPropertyValue('--pads-room'));
+// The room the pads and twins take under a window, with the gaps above them, in CSS pixels
+// whatever the window's scale (the style sheet's --pads-room and --twins-room).
+function touchRoom({ keys, twins: twinned }) {
+  if (!coarsePointer.matches) return 0;
+  const room = (name) => parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
+  return (keys.length > 0 ? room('--pads-room') : 0) + (twinned.length > 0 ? room('--twins-room') : 0);
 }
 
-function padsShown(form) {
-  return padsOf.has(form.id) && coarsePointer.matches;
+function touchShown(form) {
+  return touchOf.has(form.id) && coarsePointer.matches;
 }
 
-function keysOf(form) {
-  return facts.windows[form.name]?.keys ?? [];
+function touchFacts(form) {
+  return facts.windows[form.name] ?? { keys: [], twins: [] };
 }
 
 // --- the arrangement ---
@@ -115,7 +117,7 @@ function tooSmall() {
   let height = 0;
   for (const size of Object.values(facts.windows)) {
     width = Math.max(width, size.width + frameWidth);
-    height = Math.max(height, size.height + frameHeight + padsRoom(size.keys));
+    height = Math.max(height, size.height + frameHeight + touchRoom(size));
   }
   const margins = 2 * DESKTOP_MARGIN;
   return window.innerWidth < width + margins || window.innerHeight < height + margins;
@@ -173,14 +175,14 @@ function fit(form, turned = false) {
   const { width: frameWidth, height: frameHeight } = frameSize();
   const room = (size) => Math.max(0, size - 2 * STAGE_GAP);
   return Math.min(1, room(width) / (form.width + frameWidth),
-    (room(height) - padsRoom(keysOf(form))) / (form.height + frameHeight));
+    (room(height) - touchRoom(touchFacts(form))) / (form.height + frameHeight));
 }
 
 function placeFront(form, scale) {
   const stage = view.desktop();
   const { width: frameWidth, height: frameHeight } = frameSize();
   const width = (form.width + frameWidth) * scale;
-  const height = (form.height + frameHeight) * scale + padsRoom(keysOf(form));
+  const height = (form.height + frameHeight) * scale + touchRoom(touchFacts(form));
   const style = form.panel.style;
   style.setProperty('--scale', String(scale));
   style.transform = scale < 1 ? `scale(${scale})` : '';
@@ -195,13 +197,29 @@ function unscale(form) {
 }
 
 // --- the bar of open windows ---
+// The bar: a button for each open window (its tabs, which scroll sideways when they must), and a
+// thumb-sized twin of the close box of the window in front, which stands too near the bar and
+// the window's own controls for a finger.
+let bar = null;
+
 function barElement() {
-  let bar = document.getElementById('windows');
   if (!bar) {
-    bar = document.createElement('nav');
-    bar.id = 'windows';
-    bar.setAttribute('aria-label', 'ウィンドウ');
-    view.desktop().before(bar);
+    const nav = document.createElement('nav');
+    nav.id = 'windows';
+    nav.setAttribute('aria-label', 'ウィンドウ');
+    const tabs = document.createElement('div');
+    tabs.className = 'tabs';
+    const closer = document.createElement('button');
+    closer.type = 'button';
+    closer.className = 'closer';
+    closer.tabIndex = -1;
+    closer.setAttribute('aria-hidden', 'true');
+    closer.textContent = '×';
+    closer.addEventListener('mousedown', (event) => event.preventDefault());
+    closer.addEventListener('click', () => frontForm()?.panel.querySelector('.close').click());
+    nav.append(tabs, closer);
+    view.desktop().before(nav);
+    bar = { tabs, closer };
   }
   return bar;
 }
@@ -219,11 +237,13 @@ function hintElement() {
 
 // A button for each open window, in the order they were opened, the one in front pressed.
 function fillBar(front) {
-  const bar = barElement();
+  const { tabs, closer } = barElement();
+  closer.hidden = !front;
+  if (front) closer.dataset.for = front.name;
   const open = view.allForms().filter((form) => form && !form.panel.hidden)
     .sort((a, b) => Number(a.panel.style.order) - Number(b.panel.style.order));
   const buttons = open.map((form) => {
-    let button = bar.querySelector(`[data-front="${form.name}"]`);
+    let button = tabs.querySelector(`[data-front="${form.name}"]`);
     if (!button) {
       button = document.createElement('button');
       button.type = 'button';
@@ -238,15 +258,32 @@ function fillBar(front) {
     button.setAttribute('aria-pressed', String(form === front));
     return button;
   });
-  const same = buttons.length === bar.children.length &&
-    buttons.every((button, i) => bar.children[i] === button);
-  if (!same) bar.replaceChildren(...buttons);
+  const same = buttons.length === tabs.children.length &&
+    buttons.every((button, i) => tabs.children[i] === button);
+  if (!same) tabs.replaceChildren(...buttons);
+  // Tabs wider than the screen scroll sideways: the window in front keeps its tab in view.
+  const pressed = buttons[open.indexOf(front)];
+  if (compact && pressed && tabs.scrollWidth > tabs.clientWidth) {
+    const [left, right] = [pressed.offsetLeft, pressed.offsetLeft + pressed.offsetWidth];
+    if (left < tabs.scrollLeft) tabs.scrollLeft = left;
+    if (right > tabs.scrollLeft + tabs.clientWidth) tabs.scrollLeft = right - tabs.clientWidth;
+  }
 }
 
-// --- the pads ---
-function addPads(form) {
-  const keys = keysOf(form);
-  if (keys.length === 0) return;
+// --- the pads and twins ---
+function addTouchRow(form) {
+  const { keys } = touchFacts(form);
+  const twinRow = twins.rowFor(form);
+  if (keys.length === 0 && !twinRow) return;
+  const touch = document.createElement('div');
+  touch.className = 'touch';
+  if (twinRow) touch.append(twinRow);
+  if (keys.length > 0) touch.append(padRow(form, keys));
+  touchOf.set(form.id, touch);
+  form.panel.append(touch);
+}
+
+function padRow(form, keys) {
   const pads = document.createElement('div');
   pads.className = 'pads';
   for (const { code, symbol, name } of keys) {
@@ -272,8 +309,7 @@ function addPads(form) {
     });
     pads.append(pad);
   }
-  padsOf.set(form.id, pads);
-  form.panel.append(pads);
+  return pads;
 }
 
 // The arrangement follows the screen as it is resized or turned, and the pointer as it changes.

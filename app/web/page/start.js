@@ -10,6 +10,8 @@ import * as inputs from './inputs.js';
 import * as phone from './phone.js';
 import { programCalls } from './program_calls.js';
 import * as testInterface from './test_interface.js';
+import * as thumbs from './thumbs.js';
+import * as twins from './twins.js';
 import * as view from './view.js';
 import * as wakeups from './wakeups.js';
 
@@ -58,6 +60,11 @@ inputs.whenRecorded(wakeups.wake);
 view.listen(phone.windowListener);
 boxes.whenOpened(phone.bringToFront);
 phone.followScreen();
+thumbs.follow();
+// The twins show their controls as each turn of the program has left them.
+wakeups.watch((turn) => {
+  if (turn === 'asleep') twins.sync();
+});
 testInterface.install(() => ended);
 contents.addFace();
 

@@ -1,0 +1,78 @@
+// Thumb-sized twins of controls that stand too close together for a finger at a phone's scale
+// (the race's paces, and its Start beside them), shown with the window's pads on a touch screen.
+// Each twin mirrors its control's caption, checked, enabled and shown state, and a tap on it acts
+// as a tap on its control: one input, through the program. A screen reader meets the controls
+// themselves: the twins are for fingers only.
+
+import facts from 'facts.json';
+
+const twins = [];
+
+// The control a twin stands for, on the page once the program has made it.
+function controlOf({ form, widget, index }) {
+  const member = index >= 0 ? `[data-index="${index}"]` : ':not([data-index])';
+  return form.client.querySelector(`[data-widget="${widget}"]${member}`);
+}
+
+function focusableOf(control) {
+  return control.matches('label') ? control.querySelector('input') : control;
+}
+
+function twinFor(form, widget, index) {
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.tabIndex = -1;
+  button.className = 'twin';
+  button.dataset.for = `${form.name}.${widget}` + (index >= 0 ? `(${index})` : '');
+  const twin = { button, form, widget, index };
+  // The focus goes where a tap on the control would put it, not to the twin.
+  button.addEventListener('mousedown', (event) => event.preventDefault());
+  button.addEventListener('click', () => {
+    const control = controlOf(twin);
+    if (!control) return;
+    focusableOf(control).focus({ preventScroll: true });
+    control.click();
+  });
+  twins.push(twin);
+  return button;
+}
+
+// The row of twins under a window, the members of a widget array side by side as one segmented
+// control; null for a window without twins.
+export function rowFor(form) {
+  const wanted = facts.windows[form.name]?.twins ?? [];
+  if (wanted.length === 0) return null;
+  const row = document.createElement('div');
+  row.className = 'twins';
+  row.setAttribute('aria-hidden', 'true');
+  let segment = null;
+  for (const { widget, index } of wanted) {
+    if (segment?.dataset.widget !== widget) {
+      segment = document.createElement('div');
+      segment.className = 'segment';
+      segment.dataset.widget = widget;
+      row.append(segment);
+    }
+    segment.append(twinFor(form, widget, index));
+  }
+  sync();
+  return row;
+}
+
+// Every twin as its control is now.
+export function sync() {
+  for (const twin of twins) {
+    const control = controlOf(twin);
+    const { button } = twin;
+    if (!control) {
+      button.hidden = true;
+      continue;
+    }
+    const focusable = focusableOf(control);
+    const caption = control.matches('label') ? control.lastChild.textContent : control.textContent;
+    if (button.textContent !== caption) button.textContent = caption;
+    button.hidden = control.hidden;
+    button.disabled = focusable.disabled;
+    button.classList.toggle('checked', focusable.type === 'radio' && focusable.checked);
+  }
+}
