@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Pictures of the player's page on a phone, in headless Chromium emulating a 390 × 844 touch
-screen: upright with a race under way (its pads below it), and turned with the board's first box.
+screen, upright and turned: the race window about to start, with its twins (the paces and Start,
+a slow pace chosen on them) and its pads below it.
 
     /usr/bin/python3 tools/web/phone_pictures.py PAGE [OUTDIR]
 """
@@ -23,16 +24,14 @@ def main():
     out = pathlib.Path(sys.argv[2] if len(sys.argv) > 2 else "docs")
     driver = browser.chromium()
     try:
-        browser.emulate_phone(driver, 390, 844)
-        browser.open_driven(driver, page)
-        browser.play(driver, browser.STEPS["openRace"] + browser.STEPS["strokeNearR"] +
-                     [["advance", 100]], browser.taps(driver))
-        picture(driver, out / "phone-portrait.png")
-        browser.emulate_phone(driver, 844, 390)
-        browser.open_driven(driver, page)
-        # The board's first box, left open.
-        browser.play(driver, browser.STEPS["boardsFirstBox"][:3], browser.taps(driver))
-        picture(driver, out / "phone-landscape.png")
+        for width, height, name in (390, 844, "phone-portrait.png"), (844, 390, "phone-landscape.png"):
+            browser.emulate_phone(driver, width, height)
+            browser.open_driven(driver, page)
+            browser.play(driver, browser.STEPS["openRace"][:1], browser.taps(driver))
+            browser.tap(driver, driver.find_element("css selector",
+                                                    '.twin[data-for="Form1.Option1(2)"]'))
+            browser.page_step(driver, ["settle"])
+            picture(driver, out / name)
     finally:
         driver.quit()
 
