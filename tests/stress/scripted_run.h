@@ -210,8 +210,8 @@ class ScriptedRun : public QtCollectionTest {
       ADD_FAILURE() << "still playing at " << clock << " ms after 10 s of wall time";
       return finish(false);
     }
-    // A turn posted or under way, a box answered and not yet deleted, or a tick due that the
-    // platform timer delivers (an idle timer's is passed over): its own time comes.
+    // A turn posted or under way, a box answered and not yet deleted, or a tick due (the
+    // platform timer delivers it): its own time comes.
     const auto due = program.nextBusyDue();
     if ((box == nullptr && (turns_ > 0 || !box_.isNull())) || (due && *due <= clock)) return;
     watch();

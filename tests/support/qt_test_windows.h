@@ -65,13 +65,13 @@ class ModalBoxWindow final : public Window {
   void Timer1_Timer();
 };
 
-// Counts its ticks and clicks, in variables of its own.
+// Counts its ticks and clicks.
 class TickWindow final : public Window {
  public:
   explicit TickWindow(Program& program);
-  std::int32_t clicks = 0;
-  std::int32_t ticks1 = 0;
-  std::int32_t ticks2 = 0;
+  int clicks = 0;
+  int ticks1 = 0;
+  int ticks2 = 0;
 
  private:
   static std::span<const LayoutRow> layout();
