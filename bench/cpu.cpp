@@ -3,7 +3,9 @@
 // open, a race running, all four games running at once. Each is measured on a fresh program and
 // right after it its baseline: a bare shown window for the menu, a bare 1 ms precise QTimer loop
 // for the others (the race's finish check, ticking every millisecond, alone would be one). The
-// ratio is the median of the pairs' ratios.
+// ratio is the median of the pairs' ratios. The race, open or running, has a second baseline, its
+// floor on a screen: a bare window of its size repainting a marker of its marker's size at every
+// frame of a 60 Hz screen.
 //
 // Wake-ups are counted two ways: the expiries of platform timers (Qt timer events), and as the
 // OS counts them, the process's voluntary context switches, every thread (getrusage counts every
@@ -13,6 +15,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -117,10 +120,46 @@ Load measureBareLoop(int spanMs) {
   return measure(spanMs);
 }
 
-// Each state measured right before its baseline, so that both see the machine alike.
+// A window of the race's size whose only work is a marker of the race's marker's size, moved
+// and repainted once a frame at 60 Hz.
+class MarkerWindow final : public QWidget {
+ public:
+  MarkerWindow() {
+    resize(577, 209);  // the race window's client area
+    step_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&step_, &QTimer::timeout, this, [this] {
+      const QRect before = marker();
+      x_ = x_ >= 300 ? 100 : x_ + 5;  // 80 twips a step, as the race's marker moves
+      update(before.united(marker()));
+    });
+    step_.start(17);  // the frame interval the program paces itself to at 60 Hz
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(marker(), Qt::red);
+  }
+
+ private:
+  [[nodiscard]] QRect marker() const { return {x_, 176, 10, 20}; }  // 150 × 300 twips
+  QTimer step_;
+  int x_ = 100;
+};
+
+Load measurePaintedMarker(int spanMs) {
+  MarkerWindow window;
+  window.show();
+  runFor(kSettleMs);
+  return measure(spanMs);
+}
+
+// Each state measured right before its baselines, so that all see the machine alike.
 struct Pairs {
-  std::vector<Load> state, baseline;
-  std::vector<double> ratios;  // of CPU, pair by pair
+  std::vector<Load> state, baseline, painted;
+  std::vector<double> ratios;         // of CPU, pair by pair
+  std::vector<double> paintedRatios;  // of CPU beside the painted marker, for the race
 };
 
 double wakeUpsPerSecond(const Load& load) {
@@ -150,6 +189,7 @@ constexpr double kMostWakeUpsPerSecond = 62;
 struct Target {
   double mostCpu = 0;
   bool threadsAside = false;
+  double mostWakeUps = kMostWakeUpsPerSecond;
 };
 
 void printAgainstLoop(const char* name, const std::string& platform, const Pairs& pairs, int spanMs,
@@ -164,29 +204,37 @@ void printAgainstLoop(const char* name, const std::string& platform, const Pairs
   }
   const double counted = target.threadsAside ? mostWakeUps : std::max(mostWakeUps, mostSleeps);
   const bool met =
-      counted <= kMostWakeUpsPerSecond && (target.mostCpu == 0 || ratio <= target.mostCpu);
-  std::string text = target.threadsAside
-                         ? "<= 62 platform timer wake-ups a second in every repetition"
-                         : "<= 62 wake-ups a second (context switches, every thread) in every "
-                           "repetition";
+      counted <= target.mostWakeUps && (target.mostCpu == 0 || ratio <= target.mostCpu);
+  std::string text =
+      "<= " + std::to_string(static_cast<int>(target.mostWakeUps)) +
+      (target.threadsAside ? " platform timer wake-ups a second in every repetition"
+                           : " wake-ups a second (context switches, every thread) in every "
+                             "repetition");
   if (target.mostCpu > 0) {
     char cpu[64];
     std::snprintf(cpu, sizeof cpu, "; cpu <= %.2f x baseline", target.mostCpu);
     text += cpu;
   }
-  print(Json()
-            .add("name", name)
-            .add("platform", platform)
-            .add("unit", "cpu s per wall s")
-            .add("span_ms", spanMs)
-            .add("value", asJson(pairs.state)
-                              .add("most_wake_ups_per_s", mostWakeUps)
-                              .add("most_context_switches_per_s", mostSleeps))
-            .add("baseline", asJson(pairs.baseline).add("what", "bare 1 ms precise QTimer loop"))
-            .add("ratio", ratio)
-            .add("ratio_range", Json().add("min", *lowest).add("max", *highest))
-            .add("target", text)
-            .add("met", met));
+  Json line;
+  line.add("name", name)
+      .add("platform", platform)
+      .add("unit", "cpu s per wall s")
+      .add("span_ms", spanMs)
+      .add("value", asJson(pairs.state)
+                        .add("most_wake_ups_per_s", mostWakeUps)
+                        .add("most_context_switches_per_s", mostSleeps))
+      .add("baseline", asJson(pairs.baseline).add("what", "bare 1 ms precise QTimer loop"))
+      .add("ratio", ratio)
+      .add("ratio_range", Json().add("min", *lowest).add("max", *highest));
+  if (!pairs.paintedRatios.empty()) {
+    const auto [least, most] =
+        std::minmax_element(pairs.paintedRatios.begin(), pairs.paintedRatios.end());
+    line.add("painted_baseline",
+             asJson(pairs.painted).add("what", "bare window repainting a marker at 60 Hz"))
+        .add("ratio_to_painted", median(pairs.paintedRatios))
+        .add("ratio_to_painted_range", Json().add("min", *least).add("max", *most));
+  }
+  print(line.add("target", text).add("met", met));
 }
 
 }  // namespace
@@ -208,6 +256,10 @@ void cpuLoad(const Options& options) {
       const Load& base = pair.baseline.emplace_back(state == State::menu ? measureBareWindow(spanMs)
                                                                          : measureBareLoop(spanMs));
       pair.ratios.push_back(load.cpuPerWall / base.cpuPerWall);
+      if (state == State::raceOpen || state == State::raceRunning) {
+        const Load& painted = pair.painted.emplace_back(measurePaintedMarker(spanMs));
+        pair.paintedRatios.push_back(load.cpuPerWall / painted.cpuPerWall);
+      }
     }
   }
   const Pairs& menu = of(State::menu);
@@ -237,7 +289,9 @@ void cpuLoad(const Options& options) {
             .add("met", deliveries == 0));
   // A real display server costs every frame more than the offscreen platform does.
   const double raceCpu = options.platform == "offscreen" ? 0.25 : 0.35;
-  printAgainstLoop("cpu_race_window_open", options.platform, of(State::raceOpen), spanMs, {});
+  // A window nobody plays: its finish check finds nothing, and nothing wakes for it.
+  printAgainstLoop("cpu_race_window_open", options.platform, of(State::raceOpen), spanMs,
+                   {.mostWakeUps = 1});
   printAgainstLoop("cpu_race_running", options.platform, of(State::raceRunning), spanMs,
                    {.mostCpu = raceCpu});
   // Qt renders a picture shown for the first time on worker threads of its own.

@@ -6,6 +6,8 @@
 namespace fm {
 
 HeadlessHost::HeadlessHost(Program& program) : pacer_(program) {
+  // The reference: every tick is delivered, those that change nothing too.
+  pacer_.setSkipIdleTicks(false);
   program.setHost(*this);
 }
 

@@ -34,6 +34,9 @@ class HeadlessHost final : public Host {
   // end. Also safe while a message box is open (nested inside a handler).
   void wait(std::int64_t milliseconds);
 
+  // Passes over the ticks that would change nothing, as a host on a screen does; off by default.
+  void setSkipIdleTicks(bool skip) { pacer_.setSkipIdleTicks(skip); }
+
   // Virtual time that passes while each message box is open.
   void setMessageBoxDelay(std::int64_t milliseconds) { messageBoxDelay_ = milliseconds; }
   [[nodiscard]] std::int64_t messageBoxDelay() const { return messageBoxDelay_; }

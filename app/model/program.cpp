@@ -27,7 +27,12 @@ Program::Program()
     : scheduler_([this] { return now(); },
                  [this] {
                    if (host_ != nullptr) host_->timersChanged();
-                 }) {}
+                 }) {
+  // An idle timer whose ticks the host no longer woke for has work again.
+  changes_.onWatchedChange([this] {
+    if (host_ != nullptr) host_->timersChanged();
+  });
+}
 
 Window* Program::find(std::string_view name) const {
   for (const auto& window : windows_) {
@@ -43,6 +48,7 @@ Window& Program::window(std::string_view name) const {
 }
 
 void Program::Randomize() {
+  changes_.note();
   random_.Randomize(host_ != nullptr ? host_->clockSeed() : 0U);
 }
 
@@ -59,9 +65,11 @@ void Program::MsgBox(Window& owner, const std::string& text) {
   showChanges();
   const int batchesAround = std::exchange(batchDepth_, 0);
   ++boxesRaised_;
+  changes_.note();
   {
     const Counted open(openBoxes_);
     host_->messageBox(owner, text);
+    changes_.note();
     // The handler goes on at the moment OK was pressed, with every other tick due by then.
     host_->beforeInput();
   }
@@ -86,13 +94,16 @@ void Program::showChanges() {
 }
 
 template <class Action>
-void Program::event(Action&& action) {
+void Program::event(Window& window, Action&& action) {
   if (ended_) return;
   {
     // Even a handler that throws leaves the event finished, so the program can still end.
     const Counted depth(eventDepth_);
     action();
   }
+  // A window's variables are written by its own handlers only; another window's are reset by
+  // loading it, which counts as a change of its own.
+  if (window.variables().changedSinceLastLook()) changes_.note();
   afterEvent();
 }
 
@@ -110,22 +121,22 @@ void Program::afterEvent() {
 }
 
 void Program::start(Window& first) {
-  event([&] { first.Show(); });
+  event(first, [&] { first.Show(); });
 }
 
 void Program::click(Widget& widget) {
   if (boxOpen() || !catchUp()) return;
-  event([&] { widget.window().deliverClick(widget); });
+  event(widget.window(), [&] { widget.window().deliverClick(widget); });
 }
 
 void Program::keyDown(Window& window, std::int16_t keyCode, std::int16_t shift) {
   if (boxOpen() || !catchUp()) return;
-  event([&] { window.deliverKeyDown(keyCode, shift); });
+  event(window, [&] { window.deliverKeyDown(keyCode, shift); });
 }
 
 void Program::close(Window& window) {
   catchUp();
-  event([&] { window.Unload(); });
+  event(window, [&] { window.Unload(); });
 }
 
 bool Program::catchUp() {
@@ -143,12 +154,17 @@ bool Program::deliverNextTick(std::int64_t now) {
   const std::int64_t due = state.due;
   const std::uint64_t generation = state.generation;
   if (tickObserver_) tickObserver_(*timer);
-  event([&] {
+  const std::uint64_t changesBefore = changes_.value();
+  event(timer->window(), [&] {
     state.running = true;
     timer->window().deliverTick(*timer);
     state.running = false;
     scheduler_.afterTick(*timer, due, generation);
   });
+  if (changes_.value() == changesBefore) {
+    state.idleAt = changesBefore;
+    changes_.watch();
+  }
   return true;
 }
 

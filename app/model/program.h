@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/model/change_count.h"
 #include "app/model/host.h"
 #include "app/model/random_source.h"
 #include "app/model/scheduler.h"
@@ -45,7 +46,10 @@ class Program {
   [[nodiscard]] const std::vector<std::unique_ptr<Window>>& windows() const { return windows_; }
 
   // --- services for handlers ---
-  [[nodiscard]] float Rnd() { return random_.Rnd(); }
+  [[nodiscard]] float Rnd() {
+    changes_.note();
+    return random_.Rnd();
+  }
   void Randomize();
   [[nodiscard]] RandomSource& random() { return random_; }
   // A modal box; returns once the player has pressed OK. Not shown for a window that is not
@@ -58,6 +62,7 @@ class Program {
   void closeBoxesOf(Window& owner);
   [[nodiscard]] std::int64_t now() const;
   [[nodiscard]] Scheduler& scheduler() { return scheduler_; }
+  [[nodiscard]] ChangeCount& changes() { return changes_; }
 
   // --- input from the host ---
   // Clicks and keys are ignored while a box is open. Each input first lets the host deliver the
@@ -69,6 +74,15 @@ class Program {
   // Delivers the next tick if one is due by `now`; false when none is.
   bool deliverNextTick(std::int64_t now);
   [[nodiscard]] std::optional<std::int64_t> nextDue() const { return scheduler_.nextDue(); }
+  // A timer is idle while its last tick changed nothing and nothing has changed since: its ticks
+  // until the next change would change nothing either. The earliest due tick of a timer that is
+  // not idle.
+  [[nodiscard]] std::optional<std::int64_t> nextBusyDue() const {
+    return scheduler_.nextBusyDue(changes_.value());
+  }
+  // Moves every idle timer on along its own grid, as if delivered, past its ticks due by `time`
+  // that come before the next tick of a timer that is not idle.
+  void skipIdleTicks(std::int64_t time) { scheduler_.skipIdleTicks(time, changes_.value()); }
   [[nodiscard]] bool ended() const { return ended_; }
   // Between these two, the ticks delivered go to the screen together, once, at the end: a
   // host shows one picture per frame however many ticks the frame holds. A message box shows
@@ -79,8 +93,9 @@ class Program {
   void onTick(std::function<void(const Widget&)> observer) { tickObserver_ = std::move(observer); }
 
  private:
+  // One input or tick for `window`, whose own variables are then looked at for changes.
   template <class Action>
-  void event(Action&& action);
+  void event(Window& window, Action&& action);
   // Lets the host deliver the ticks due by the moment of an input. False when one of them raised
   // a box: the input came while that box would have been on the screen, holding it off.
   bool catchUp();
@@ -88,6 +103,7 @@ class Program {
   void showChanges();
 
   Host* host_ = nullptr;
+  ChangeCount changes_;
   std::vector<std::unique_ptr<Window>> windows_;
   RandomSource random_;
   Scheduler scheduler_;

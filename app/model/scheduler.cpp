@@ -50,6 +50,38 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
   return earliest;
 }
 
+std::optional<std::int64_t> Scheduler::nextBusyDue(std::uint64_t changes) const {
+  std::optional<std::int64_t> earliest;
+  for (const Widget* timer : scheduled_) {
+    const TimerState& state = timer->timerState();
+    if (state.running || state.idleAt == changes) continue;
+    if (!earliest || state.due < *earliest) earliest = state.due;
+  }
+  return earliest;
+}
+
+void Scheduler::skipIdleTicks(std::int64_t time, std::uint64_t changes) {
+  const Widget* busy = nullptr;
+  for (const Widget* timer : scheduled_) {
+    const TimerState& state = timer->timerState();
+    if (state.running || state.idleAt == changes) continue;
+    if (busy == nullptr || runsBefore(timer, busy)) busy = timer;
+  }
+  for (Widget* timer : scheduled_) {
+    TimerState& state = timer->timerState();
+    if (state.running || state.idleAt != changes) continue;
+    // The last moment whose tick of this timer would still come before the busy timer's.
+    std::int64_t last = time;
+    if (busy != nullptr) {
+      const TimerState& next = busy->timerState();
+      last = std::min(last, state.order < next.order ? next.due : next.due - 1);
+    }
+    if (state.due > last) continue;
+    const std::int64_t interval = timer->interval();
+    state.due += ((last - state.due) / interval + 1) * interval;
+  }
+}
+
 Widget* Scheduler::dueBy(std::int64_t now) const {
   Widget* next = nullptr;
   for (Widget* timer : scheduled_) {

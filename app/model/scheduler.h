@@ -24,6 +24,12 @@ class Scheduler {
 
   // The earliest due time among the timers that can tick.
   [[nodiscard]] std::optional<std::int64_t> nextDue() const;
+  // The same among the timers that are not idle at the program's change count `changes`.
+  [[nodiscard]] std::optional<std::int64_t> nextBusyDue(std::uint64_t changes) const;
+  // Moves each idle timer's due time on by whole intervals past `time`, or up to the next
+  // tick of a timer that is not idle if that comes first: the ticks passed over would have
+  // changed nothing.
+  void skipIdleTicks(std::int64_t time, std::uint64_t changes);
   // The timer whose tick is next, if it is due by `now`.
   [[nodiscard]] Widget* dueBy(std::int64_t now) const;
   // After a tick that was due at `due`: schedules the next one unless the handler stopped or

@@ -39,6 +39,37 @@ void Variables::resetAll() {
   }
 }
 
+bool Variables::changedSinceLastLook() {
+  bool changed = false;
+  std::size_t numbers = 0;
+  std::size_t texts = 0;
+  const auto see = [&changed](auto& seen, std::size_t& at, const auto& value) {
+    if (at == seen.size()) {
+      seen.push_back(value);
+      changed = true;
+    } else if (seen[at] != value) {
+      seen[at] = value;
+      changed = true;
+    }
+    ++at;
+  };
+  for (const auto& entry : entries_) {
+    std::visit(
+        [&](const auto& target) {
+          using Target = std::decay_t<decltype(target)>;
+          if constexpr (std::is_same_v<Target, std::span<std::int16_t>>) {
+            for (const std::int16_t value : target) see(seenNumbers_, numbers, std::int32_t{value});
+          } else if constexpr (std::is_same_v<Target, std::string*>) {
+            see(seenTexts_, texts, *target);
+          } else {
+            see(seenNumbers_, numbers, std::int32_t{*target});
+          }
+        },
+        entry.target);
+  }
+  return changed;
+}
+
 std::optional<std::string> Variables::read(std::string_view name, std::optional<int> index) const {
   const auto found = std::find_if(entries_.begin(), entries_.end(),
                                   [&](const Entry& entry) { return entry.name == name; });

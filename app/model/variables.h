@@ -22,6 +22,10 @@ class Variables {
 
   void resetAll();
 
+  // Whether any variable holds another value than at the last look; a variable not looked at
+  // before counts as changed.
+  bool changedSinceLastLook();
+
   // The value as text, or nothing when there is no such variable or element. A whole array
   // is read element by element: `index` must be given for an array and absent otherwise.
   [[nodiscard]] std::optional<std::string> read(std::string_view name,
@@ -36,6 +40,9 @@ class Variables {
 
  private:
   std::vector<Entry> entries_;
+  // What the last look saw, in the order of the entries.
+  std::vector<std::int32_t> seenNumbers_;
+  std::vector<std::string> seenTexts_;
 };
 
 }  // namespace fm

@@ -81,7 +81,16 @@ bool Widget::isClickableKind() const {
          kind_ == WidgetKind::Image;
 }
 
+template <class Value>
+bool Widget::assign(Value& field, Value value) {
+  if (field == value) return false;
+  field = std::move(value);
+  changed();
+  return true;
+}
+
 void Widget::changed() {
+  window_.noteChange();
   window_.widgetChanged(*this);
 }
 
@@ -90,68 +99,54 @@ void Widget::focusabilityChanged() {
 }
 
 void Widget::setLeft(float left) {
-  geometry_.left = left;
-  changed();
+  assign(geometry_.left, left);
 }
 
 void Widget::setTop(float top) {
-  geometry_.top = top;
-  changed();
+  assign(geometry_.top, top);
 }
 
 void Widget::setWidth(float width) {
-  geometry_.width = width;
-  changed();
+  assign(geometry_.width, width);
 }
 
 void Widget::setHeight(float height) {
-  geometry_.height = height;
-  changed();
+  assign(geometry_.height, height);
 }
 
 void Widget::setVisible(bool visible) {
-  if (visible_ == visible) return;
-  visible_ = visible;
-  changed();
-  focusabilityChanged();
+  if (assign(visible_, visible)) focusabilityChanged();
 }
 
 void Widget::setEnabled(bool enabled) {
   if (kind_ == WidgetKind::Timer) {
     if (enabled_ == enabled) return;  // enabling a running timer lets its period run on
     enabled_ = enabled;
+    window_.noteChange();
     window_.timerChanged(*this);
     return;
   }
-  if (enabled_ == enabled) return;
-  enabled_ = enabled;
-  changed();
-  focusabilityChanged();
+  if (assign(enabled_, enabled)) focusabilityChanged();
 }
 
 void Widget::setCaption(std::string caption) {
-  if (text_ == caption) return;
-  text_ = std::move(caption);
-  changed();
+  assign(text_, std::move(caption));
 }
 
 void Widget::setBackColor(std::int32_t colour) {
-  backColor_ = colour;
-  changed();
+  assign(backColor_, colour);
 }
 
 void Widget::setForeColor(std::int32_t colour) {
-  foreColor_ = colour;
-  changed();
+  assign(foreColor_, colour);
 }
 
 void Widget::setPicture(Picture picture) {
-  picture_ = picture;
   if (kind_ == WidgetKind::Image && !picture.empty()) {
-    geometry_.width = static_cast<float>(picture.asset()->widthPx * kTwipsPerPixel);
-    geometry_.height = static_cast<float>(picture.asset()->heightPx * kTwipsPerPixel);
+    assign(geometry_.width, static_cast<float>(picture.asset()->widthPx * kTwipsPerPixel));
+    assign(geometry_.height, static_cast<float>(picture.asset()->heightPx * kTwipsPerPixel));
   }
-  changed();
+  assign(picture_, picture);
 }
 
 void Widget::setValue(bool value) {
@@ -164,6 +159,7 @@ void Widget::setValue(bool value) {
 void Widget::setInterval(int milliseconds) {
   if (interval_ == milliseconds) return;
   interval_ = milliseconds;
+  window_.noteChange();
   // A running timer starts a new period with the new interval.
   if (kind_ == WidgetKind::Timer && enabled_) window_.timerChanged(*this);
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,6 +56,10 @@ struct TimerState {
   std::uint64_t generation = 0;  // bumped by every start, so a tick can tell it was restarted
   bool scheduled = false;
   bool running = false;  // its handler is running (possibly waiting on a message box)
+  // The program's change count after its last tick, if that tick changed nothing: while the
+  // count still reads the same, its next tick would change nothing either.
+  std::uint64_t idleAt = kNeverIdle;
+  static constexpr std::uint64_t kNeverIdle = std::numeric_limits<std::uint64_t>::max();
 };
 
 // One widget of a window: created once from its layout row, reset to that row whenever its
@@ -140,6 +145,9 @@ class Widget {
   [[nodiscard]] bool initiallyEnabled() const { return initial_.enabled; }
 
  private:
+  // Stores the value; a change when it differs from the one held.
+  template <class Value>
+  bool assign(Value& field, Value value);
   void changed();
   void focusabilityChanged();
 

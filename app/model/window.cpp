@@ -9,7 +9,11 @@
 namespace fm {
 
 Window::Window(Program& program, const WindowFrame& frame, std::span<const LayoutRow> layout)
-    : program_(program), frame_(frame), caption_(frame.caption), backColor_(frame.backColor) {
+    : program_(program),
+      changes_(program.changes()),
+      frame_(frame),
+      caption_(frame.caption),
+      backColor_(frame.backColor) {
   widgets_.reserve(layout.size());
   handlers_.reserve(layout.size());
   for (const LayoutRow& row : layout) {
@@ -55,6 +59,7 @@ Widget* Window::imageAt(double x, double y) const {
 void Window::Load() {
   if (loaded_) return;
   loaded_ = true;
+  noteChange();
   caption_ = std::string(frame_.caption);
   backColor_ = frame_.backColor;
   picture_ = {};
@@ -79,6 +84,7 @@ void Window::Unload() {
   }
   loaded_ = false;
   visible_ = false;
+  noteChange();
   setActiveControl(nullptr);
   markFrameChanged();
   // A box the window raised goes with it; its handler runs on to its end.
@@ -94,27 +100,35 @@ void Window::setVisible(bool visible) {
       raiseRequested_ = true;
     } else {
       visible_ = true;
+      noteChange();
       focusFirst();
     }
   } else {
     if (!visible_) return;
     visible_ = false;
+    noteChange();
   }
   markFrameChanged();
 }
 
 void Window::setCaption(std::string caption) {
+  if (caption_ == caption) return;
   caption_ = std::move(caption);
+  noteChange();
   markFrameChanged();
 }
 
 void Window::setBackColor(std::int32_t colour) {
+  if (backColor_ == colour) return;
   backColor_ = colour;
+  noteChange();
   markFrameChanged();
 }
 
 void Window::setPicture(Picture picture) {
+  if (picture_ == picture) return;
   picture_ = picture;
+  noteChange();
   markFrameChanged();
 }
 
@@ -142,6 +156,7 @@ void Window::focusFirst() {
 void Window::setActiveControl(Widget* widget) {
   if (activeControl_ == widget) return;
   activeControl_ = widget;
+  noteChange();
   focusChanged_ = true;
 }
 

@@ -16,8 +16,10 @@ void TickPacer::advanceTo(std::int64_t time) {
     ~Batch() { program.endBatch(); }
     Program& program;
   } batch(program_);
-  while (const auto due = program_.nextDue()) {
-    if (*due > time || program_.ended()) break;
+  while (true) {
+    if (skipIdleTicks_) program_.skipIdleTicks(time);
+    const auto due = program_.nextDue();
+    if (!due || *due > time || program_.ended()) break;
     // A box raised by an earlier tick may have moved the time past this due time already.
     now_ = std::max(now_, *due);
     if (!program_.deliverNextTick(now_)) break;
@@ -31,7 +33,7 @@ void TickPacer::frame(std::int64_t time) {
 }
 
 std::optional<std::int64_t> TickPacer::nextFrame() const {
-  auto due = program_.nextDue();
+  auto due = skipIdleTicks_ ? program_.nextBusyDue() : program_.nextDue();
   if (!due || program_.ended()) return std::nullopt;
   if (lastFrame_) due = std::max(*due, *lastFrame_ + frameInterval_);
   return due;

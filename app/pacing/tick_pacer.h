@@ -31,8 +31,14 @@ class TickPacer {
   // the earliest.
   void frame(std::int64_t time);
   // When the host should call frame() next: at the earliest due tick, but not sooner than one
-  // frame after the last one; nothing while no timer runs.
+  // frame after the last one; nothing while no timer runs. While skipping idle ticks, only the
+  // ticks of timers that are not idle count: nothing while every timer is idle.
   [[nodiscard]] std::optional<std::int64_t> nextFrame() const;
+
+  // Passes over the ticks of idle timers (see Program::nextBusyDue) instead of delivering them,
+  // each timer going on along its own grid: the outcome is the same, with no wake-up for a tick
+  // that would change nothing. On by default; a host that is the reference delivers them all.
+  void setSkipIdleTicks(bool skip) { skipIdleTicks_ = skip; }
 
   // Whole milliseconds from one frame to the next; 0 paces the ticks by their due times alone.
   void setFrameInterval(std::int64_t milliseconds) { frameInterval_ = milliseconds; }
@@ -46,6 +52,7 @@ class TickPacer {
   std::int64_t now_ = 0;
   std::int64_t frameInterval_ = 0;
   std::optional<std::int64_t> lastFrame_;
+  bool skipIdleTicks_ = true;
 };
 
 }  // namespace fm

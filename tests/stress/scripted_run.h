@@ -212,7 +212,7 @@ class ScriptedRun : public QtCollectionTest {
     }
     // A turn posted or under way, a box answered and not yet deleted, or a tick due (the
     // platform timer delivers it): its own time comes.
-    const auto due = program.nextDue();
+    const auto due = program.nextBusyDue();
     if ((box == nullptr && (turns_ > 0 || !box_.isNull())) || (due && *due <= clock)) return;
     watch();
     if (box != nullptr && box != box_) {

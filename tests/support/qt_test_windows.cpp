@@ -106,7 +106,11 @@ void ModalBoxWindow::Timer1_Timer() {
 }
 
 TickWindow::TickWindow(Program& program)
-    : Window(program, {"Ticks", "刻み", 3000, 1500}, layout()) {}
+    : Window(program, {"Ticks", "刻み", 3000, 1500}, layout()) {
+  variables().add("clicks", clicks);
+  variables().add("ticks1", ticks1);
+  variables().add("ticks2", ticks2);
+}
 
 std::span<const LayoutRow> TickWindow::layout() {
   static const LayoutRow rows[] = {

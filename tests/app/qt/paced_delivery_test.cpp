@@ -208,6 +208,14 @@ const Scenario kScenarios[] = {
      40000,
      700},
     {"duel", {clicked(0, "Form4", "Command2"), clicked(300, "Form3", "Command1", 1)}, 30000, 0},
+    // The race window left open for two minutes, its finish check idle all along; then a race
+    // whose first stroke falls on a frame: the fifteenth after the one at 123,112 that follows
+    // the countdown.
+    {"race after two idle minutes",
+     {clicked(0, "Form4", "Command1"), clicked(120040, "Form1", "Option1", 0),
+      clicked(120095, "Form1", "Command3"), pressed(123367, "Form1", 39),
+      pressed(123907, "Form1", 37), pressed(124447, "Form1", 39), pressed(125000, "Form1", 37)},
+     190000},
 };
 
 void PrintTo(const Scenario& scenario, std::ostream* out) {
@@ -226,6 +234,20 @@ TEST_P(PacedDelivery, LeavesEveryWindowAsEveryMillisecondWould) {
     EXPECT_EQ(paced[i], reference[i]) << scenario.name << ", record " << i;
   }
   EXPECT_EQ(QtWarnings::seen(), "");
+}
+
+// Nobody plays the race window: once its finish check has found nothing, nothing wakes the
+// program until the player moves the focus: then one more look.
+TEST_F(QtCollectionTest, AnIdleRaceWindowWakesNothing) {
+  host.setFrameInterval(17);
+  Window& race = program.window("Form1");
+  program.click(program.window("Form4").widget("Command1"));
+  advance(20);
+  EXPECT_FALSE(host.tickTimerArmed());
+  race.focus(race.widget("Option1", 2));
+  EXPECT_TRUE(host.tickTimerArmed());
+  advance(20);
+  EXPECT_FALSE(host.tickTimerArmed());
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, PacedDelivery, ::testing::ValuesIn(kScenarios),
