@@ -139,6 +139,20 @@ void Program::close(Window& window) {
   event(window, [&] { window.Unload(); });
 }
 
+void Program::moveFocus(Window& window, Widget* control) {
+  catchUp();
+  if (control != nullptr) {
+    window.focus(*control);
+  } else {
+    window.focusSelf();
+  }
+}
+
+void Program::typeText(Widget& textBox, std::string text) {
+  catchUp();
+  textBox.setText(std::move(text));
+}
+
 bool Program::catchUp() {
   if (host_ == nullptr || ended_) return true;
   const std::uint64_t boxesBefore = boxesRaised_;

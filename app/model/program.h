@@ -71,6 +71,11 @@ class Program {
   void click(Widget& widget);
   void keyDown(Window& window, std::int16_t keyCode, std::int16_t shift);
   void close(Window& window);
+  // The player moved the focus (to `control`, or to the window itself for nullptr), or typed
+  // `text` into a text box: taken at the moment they happened, with the ticks due by then
+  // delivered first, even after a long idle stretch whose ticks were passed over.
+  void moveFocus(Window& window, Widget* control);
+  void typeText(Widget& textBox, std::string text);
   // Delivers the next tick if one is due by `now`; false when none is.
   bool deliverNextTick(std::int64_t now);
   [[nodiscard]] std::optional<std::int64_t> nextDue() const { return scheduler_.nextDue(); }

@@ -174,8 +174,9 @@ void FormView::createChildWidgets() {
       case WidgetKind::TextBox: {
         auto* edit = new QLineEdit(this);
         // What the player types becomes the box's Text.
-        connect(edit, &QLineEdit::textEdited, this,
-                [model](const QString& text) { model->setText(text.toStdString()); });
+        connect(edit, &QLineEdit::textEdited, this, [this, model](const QString& text) {
+          window_.program().typeText(*model, text.toStdString());
+        });
         native = edit;
         break;
       }
@@ -304,7 +305,7 @@ QRegion FormView::movedArea(const Widget& widget) {
 
 bool FormView::pressPicture(Widget& picture, const QEvent& event) {
   // To the model, the window itself holds the focus: keys other than a press are its own.
-  if (event.type() == QEvent::FocusIn && !applying_) window_.focusSelf();
+  if (event.type() == QEvent::FocusIn && !applying_) window_.program().moveFocus(window_, nullptr);
   if (event.type() == QEvent::KeyRelease) return true;
   if (event.type() != QEvent::KeyPress) return false;
   const auto& key = static_cast<const QKeyEvent&>(event);
@@ -386,7 +387,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
       return !isTextBox && !movesFocus(key);
     }
     case QEvent::FocusIn:
-      if (!applying_) window_.focus(*found->second);
+      if (!applying_) window_.program().moveFocus(window_, found->second);
       return false;
     default:
       return false;

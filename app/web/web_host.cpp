@@ -111,15 +111,10 @@ void WebHost::takeInputs() {
         if (window != nullptr) program_.close(*window);
         break;
       case InputKind::kFocus:
-        if (window == nullptr) break;
-        if (widget != nullptr) {
-          window->focus(*widget);
-        } else {
-          window->focusSelf();
-        }
+        if (window != nullptr) program_.moveFocus(*window, widget);
         break;
       case InputKind::kText:
-        if (widget != nullptr && text != nullptr) widget->setText(text.get());
+        if (widget != nullptr && text != nullptr) program_.typeText(*widget, text.get());
         break;
       case InputKind::kBoxClosed:
         std::erase_if(openBoxes_, [box = box](const OpenBox& open) { return open.id == box; });
