@@ -61,7 +61,7 @@ ensure_dependencies() {
     'apt-get update -q && apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
 
-# ensure_test_modules: puppeteer-core (for the Firefox test) and ESLint as
+# ensure_test_modules: puppeteer-core (for the Firefox test), axe-core and ESLint as
 # tests/web/package-lock.json pins them, unless node_modules already matches the lock.
 # Puppeteer downloads no browser of its own.
 ensure_test_modules() {
@@ -69,7 +69,7 @@ ensure_test_modules() {
   if [ -f "$installed" ] && [ ! "$lock" -nt "$installed" ]; then
     return 0
   fi
-  run_stage npm "Installing puppeteer-core and ESLint" \
+  run_stage npm "Installing puppeteer-core, axe-core and ESLint" \
     env PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund
 }
 
