@@ -48,7 +48,9 @@ function start() {
   }
   contents.createProgram('createMinigames', 'minigames-play-code', calls, {
     onRuntimeInitialized: () => performance.mark('minigames-compiled'),
-  }, 'minigames-play-program').then((program) => {
+  }, 'minigames-play-program').then(async (program) => {
+    // The program's start and its first turn, each a task of its own.
+    await contents.nextTask();
     document.documentElement.dataset.play = 'running';
     return program.ccall('mg_play', null, [], [], { async: true });
   }).catch(fail);
