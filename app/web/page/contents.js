@@ -72,9 +72,9 @@ export async function createProgram(factory, codeId, page, settings = {}, script
     (0, eval)(script);
   }
   await nextTask();
-  // Compiled as it is unpacked, off the main thread.
-  const code = new Response(unpack(codeId), { headers: { 'Content-Type': 'application/wasm' } });
-  const compiled = await WebAssembly.compileStreaming(code);
+  // Compiled off the main thread once whole: compiled as it streams in, each slice would be
+  // taken in on the main thread.
+  const compiled = await WebAssembly.compile(await new Response(unpack(codeId)).arrayBuffer());
   await nextTask();
   return new Promise((resolve, reject) => {
     window[factory]({
