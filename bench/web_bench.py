@@ -211,7 +211,8 @@ def phone(page, taps, repetitions):
           "met": p99 <= max(16.7, percentile(floor, 0.99) + 2) and not errors})
 
 
-LIGHTHOUSE = pathlib.Path(__file__).resolve().parent / "node_modules" / "lighthouse" / "cli" / "index.js"
+LIGHTHOUSE = (pathlib.Path(__file__).resolve().parent / "node_modules" / "lighthouse" / "cli"
+              / "index.js")
 CATEGORIES = ("performance", "accessibility", "best-practices", "pwa")
 # Lighthouse's own mobile screen, and a small phone's.
 SCREENS = {"412x823": [], "360x640": ["--screenEmulation.width=360",
