@@ -7,7 +7,11 @@ cd "$(dirname "$0")"
 # shellcheck source=scripts/setup.sh
 source scripts/setup.sh
 if [ "${1:-}" = "--web" ]; then
-  ensure_dependencies "${WEB_PACKAGES[@]}"
+  if [ "${2:-}" = "--serve" ]; then
+    ensure_dependencies "${WEB_PACKAGES[@]}" "${SERVE_PACKAGES[@]}"
+  else
+    ensure_dependencies "${WEB_PACKAGES[@]}"
+  fi
   run_stage web-configure "Configuring the web build" cmake --preset web
   if [ "${2:-}" = "--serve" ]; then
     port=${3:-8000}
@@ -16,6 +20,9 @@ if [ "${1:-}" = "--web" ]; then
       exit 1
     fi
     run_stage web-build "Building the site" cmake --build --preset web --target minigames-site
+    # On a terminal the code is drawn in its own black on white, whatever the terminal's colours.
+    qr_kind=UTF8
+    [ -t 1 ] && qr_kind=ANSIUTF8
     echo "Serving build/web/site on port $port (Ctrl+C stops). Open one of these:"
     echo "  on this computer:            http://localhost:$port/"
     for address in $(hostname -I 2>/dev/null ||
@@ -23,6 +30,8 @@ if [ "${1:-}" = "--web" ]; then
       # The server listens on IPv4 only.
       [[ $address == *:* ]] && continue
       echo "  on a phone on this network:  http://$address:$port/"
+      # A phone's camera opens it from the terminal, with nothing typed.
+      qrencode -t "$qr_kind" -m 2 "http://$address:$port/"
     done
     echo "Over a plain http:// address from another device the games play, but browsers keep"
     echo "a copy for offline play and the home screen only from https:// (or this computer):"

@@ -11,18 +11,24 @@ printed as JSON lines like minigames-bench's:
 - how often the program is woken with only the menu open;
 - on a phone (Chromium emulating 390 × 844 with touch): load to the menu's first paint beside the
   minimal page, and tap to screen, from a pad's `pointerdown` to the first frame after the program
-  has taken the stroke and slept again, beside a page whose pad writes its text itself.
+  has taken the stroke and slept again, beside a page whose pad writes its text itself;
+- with --lighthouse, Lighthouse 11's mobile run (a mid-range phone: the CPU slowed 4 ×, a slow 4G
+  link, simulated) on the site served on 127.0.0.1, on its own 412 × 823 screen and on one of
+  360 × 640: the four scores, the total blocking time and the longest task, each the median of
+  three runs. Lighthouse is pinned in bench/package-lock.json (`npm ci --prefix bench`) and
+  drives Debian's Chromium: it downloads no browser.
 
 The page keeps no figures itself: the bench watches the program's turns through the page's test
 interface (minigamesTest.watchTurns) to count the wake-ups and time the program between them.
 
-    /usr/bin/python3 bench/web_bench.py build/web/minigames.html [--quick]
+    /usr/bin/python3 bench/web_bench.py build/web/minigames.html [--quick] [--lighthouse]
 """
 
 import base64
 import json
 import pathlib
 import statistics
+import subprocess
 import sys
 import tempfile
 import time
@@ -205,9 +211,67 @@ def phone(page, taps, repetitions):
           "met": p99 <= max(16.7, percentile(floor, 0.99) + 2) and not errors})
 
 
+LIGHTHOUSE = (pathlib.Path(__file__).resolve().parent / "node_modules" / "lighthouse" / "cli"
+              / "index.js")
+CATEGORIES = ("performance", "accessibility", "best-practices", "pwa")
+# Lighthouse's own mobile screen, and a small phone's.
+SCREENS = {"412x823": [], "360x640": ["--screenEmulation.width=360",
+                                      "--screenEmulation.height=640",
+                                      "--screenEmulation.deviceScaleFactor=3"]}
+
+
+def lighthouse_run(address, screen_flags):
+    """One Lighthouse run with its default (mobile, simulated slow phone) settings: its report."""
+    flags = " ".join(browser.FLAGS)
+    result = subprocess.run(
+        ["node", str(LIGHTHOUSE), address, "--output=json", "--output-path=stdout", "--quiet",
+         "--only-categories=" + ",".join(CATEGORIES), f"--chrome-flags={flags}", *screen_flags],
+        env={"CHROME_PATH": browser.CHROMIUM, "PATH": "/usr/bin:/bin"},
+        capture_output=True, text=True, check=True, timeout=300)
+    return json.loads(result.stdout)
+
+
+def lighthouse_figures(report):
+    audits = report["audits"]
+    long_tasks = audits["long-tasks"].get("details", {}).get("items", [])
+    settings = report["configSettings"]["screenEmulation"]
+    return {
+        **{name: round(report["categories"][name]["score"] * 100) for name in CATEGORIES},
+        "total_blocking_time_ms": round(audits["total-blocking-time"]["numericValue"]),
+        "longest_task_ms": round(max((task["duration"] for task in long_tasks), default=0)),
+        "long_tasks": len(long_tasks),
+        "screen": f"{settings['width']}x{settings['height']}",
+        "failed_audits": sorted(
+            ref["id"] for name in CATEGORIES[1:] for ref in report["categories"][name]["auditRefs"]
+            if ref["weight"] and audits[ref["id"]]["score"] not in (None, 1)),
+    }
+
+
+def lighthouse(page, runs=3):
+    """The medians of `runs` Lighthouse runs on the site beside the page, served on 127.0.0.1."""
+    server = browser.Server(page.parent / "site")
+    try:
+        for screen, flags in SCREENS.items():
+            figures = [lighthouse_figures(lighthouse_run(server.address, flags))
+                       for _ in range(runs)]
+            medians = {key: statistics.median(run[key] for run in figures)
+                       for key, value in figures[0].items() if isinstance(value, (int, float))}
+            tbt = medians["total_blocking_time_ms"]
+            emit({"name": f"lighthouse_mobile_{screen}", "unit": "score / ms", "value": medians,
+                  "screen": figures[0]["screen"],
+                  "failed_audits": sorted({a for run in figures for a in run["failed_audits"]}),
+                  "target": "TBT <= 50 ms; accessibility, best practices, PWA 100",
+                  "met": tbt <= 50 and all(medians[name] == 100 for name in CATEGORIES[1:])})
+    finally:
+        server.stop()
+
+
 def main():
     page = pathlib.Path(sys.argv[1]).resolve()
     quick = "--quick" in sys.argv
+    if "--lighthouse" in sys.argv:
+        lighthouse(page)
+        return 0
     size = page.stat().st_size
     emit({"name": "page_weight", "unit": "bytes", "value": size, "target": "<= 2 MB",
           "met": size <= 2 * 1024 * 1024})

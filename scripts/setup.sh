@@ -10,6 +10,9 @@ REQUIRED_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libgtest-dev
 # puppeteer-core, see ensure_test_modules) and WebKitGTK's MiniBrowser (under Xvfb) too.
 # shellcheck disable=SC2034  # this and the lists below are read by run.sh and test.sh
 WEB_PACKAGES=(emscripten node-acorn nodejs esbuild fonttools python3-brotli librsvg2-bin)
+# ./run.sh --web --serve shows each address as a QR code, for a phone's camera.
+# shellcheck disable=SC2034
+SERVE_PACKAGES=(qrencode)
 WEB_TEST_PACKAGES=(chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb
   xauth)
 # Some builds of Node.js bring npm along; Debian's is a package of its own.
@@ -58,7 +61,7 @@ ensure_dependencies() {
     'apt-get update -q && apt-get install -y -q --no-install-recommends "$@"' apt "${missing[@]}"
 }
 
-# ensure_test_modules: puppeteer-core (for the Firefox test) and ESLint as
+# ensure_test_modules: puppeteer-core (for the Firefox test), axe-core and ESLint as
 # tests/web/package-lock.json pins them, unless node_modules already matches the lock.
 # Puppeteer downloads no browser of its own.
 ensure_test_modules() {
@@ -66,7 +69,7 @@ ensure_test_modules() {
   if [ -f "$installed" ] && [ ! "$lock" -nt "$installed" ]; then
     return 0
   fi
-  run_stage npm "Installing puppeteer-core and ESLint" \
+  run_stage npm "Installing puppeteer-core, axe-core and ESLint" \
     env PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund
 }
 

@@ -4,7 +4,8 @@ scene played to its ending as the desktop's runner plays it, a race stroked with
 its end and back to the menu, the board's boxes answered while a race runs beside it, the pigeon
 pressed from the keyboard, windows closed from their close boxes until the program ends, a
 browser too old for the program told so, a program that stops told so with the offer to start
-again, which starts a new one; and never a console error otherwise. The scenario runner's page
+again, which starts a new one, a click made before the program has been read answered as it
+starts; and never a console error otherwise. The scenario runner's page
 draws the same windows. The page's time is held still and moved on by the tests
 (tools/web/page_driver.js).
 
@@ -257,6 +258,17 @@ class Page(unittest.TestCase):
                                                       "runner could not start: DecompressionS"):
                 browser.simulate(self.driver, "get Form4.Caption\n")
         self.assertEqual(len(browser.console_errors(self.driver)), 1)
+
+    def test_a_click_while_the_program_is_being_read_is_answered_as_it_starts(self):
+        self.open_with(self.page, """document.addEventListener('DOMContentLoaded', () => {
+          document.querySelector('[data-form="Form4"] [data-widget="Command2"]')?.click();
+          window.mgEarly = document.documentElement.dataset.play ?? 'not yet';
+          new MutationObserver(() => requestAnimationFrame(() => { window.mgDuel =
+            document.querySelector('[data-form="Form3"]')?.getClientRects().length > 0; }))
+            .observe(document.documentElement, {attributeFilter: ['data-play']}); });""")
+        # The duel is open in the first frame after the program has started.
+        browser.wait_until(self.driver, "return window.mgDuel !== undefined")
+        self.assertEqual(self.driver.execute_script("return [mgEarly, mgDuel]"), ["not yet", True])
 
     def test_a_program_that_stops_says_so_and_offers_to_start_again(self):
         self.open_real()

@@ -19,9 +19,36 @@ export function addFace() {
   document.fonts.add(new FontFace('SoruneGothic', bytes('minigames-face')));
 }
 
-// What the page holds gzipped, as a stream of the bytes unpacked.
+// Starting the program is cut into steps, each a task of its own, so that a slow phone's main
+// thread is never held long and a tap during start-up is heard at once: the next task, as soon as
+// the browser has nothing more pressing (scheduler.yield where there is one).
+const channel = new MessageChannel();
+const waiting = [];
+channel.port1.onmessage = () => waiting.shift()();
+export function nextTask() {
+  if (globalThis.scheduler?.yield) return globalThis.scheduler.yield();
+  return new Promise((resolve) => {
+    waiting.push(resolve);
+    channel.port2.postMessage(0);
+  });
+}
+
+// Gzip unpacked a slice at a time: the browser inflates what it is handed at once.
+const SLICE = 4096;
+
+// What the page holds gzipped, as a stream of the bytes unpacked, fed a slice a task.
 function unpack(id) {
-  return new Blob([bytes(id)]).stream().pipeThrough(new DecompressionStream('gzip'));
+  const packed = bytes(id);
+  const inflate = new DecompressionStream('gzip');
+  const writer = inflate.writable.getWriter();
+  (async () => {
+    for (let at = 0; at < packed.length; at += SLICE) {
+      await nextTask();
+      await writer.write(packed.subarray(at, at + SLICE));
+    }
+    await writer.close();
+  })().catch((error) => writer.abort(error).catch(() => {}));
+  return inflate.readable;
 }
 
 // What the program needs of the browser beyond what the page itself uses.
@@ -34,24 +61,32 @@ export function canRun() {
 // WebAssembly code, the drawings unpacked before it starts, making its calls on `page`: a promise
 // of the program, rejected when its code does not compile or it fails as it starts. `scriptId`
 // names the program's own script when the page holds it gzipped too: run, it makes the factory.
-export function createProgram(factory, codeId, page, settings = {}, scriptId = '') {
-  return Promise.resolve().then(() => Promise.all([
-    new Response(unpack(codeId)).arrayBuffer(),
-    new Response(unpack('minigames-drawings')).json(),
-    scriptId ? new Response(unpack(scriptId)).text() : '',
-  ])).then(([code, drawings, script]) => new Promise((resolve, reject) => {
-    pictures.setDrawings(drawings);
+export async function createProgram(factory, codeId, page, settings = {}, scriptId = '') {
+  await nextTask();
+  const drawings = await new Response(unpack('minigames-drawings')).json();
+  pictures.setDrawings(drawings);
+  if (scriptId) {
+    const script = await new Response(unpack(scriptId)).text();
+    await nextTask();
     // As a script of the page's own: its factory becomes the page's.
-    if (script) (0, eval)(script);
+    (0, eval)(script);
+  }
+  await nextTask();
+  // Compiled off the main thread once whole: compiled as it streams in, each slice would be
+  // taken in on the main thread.
+  const compiled = await WebAssembly.compile(await new Response(unpack(codeId)).arrayBuffer());
+  await nextTask();
+  return new Promise((resolve, reject) => {
     window[factory]({
       ...settings,
       page,
       instantiateWasm(imports, receive) {
-        const response = new Response(code, { headers: { 'Content-Type': 'application/wasm' } });
-        WebAssembly.instantiateStreaming(response, imports)
-          .then((result) => receive(result.instance)).catch(reject);
+        WebAssembly.instantiate(compiled, imports).then(async (instance) => {
+          await nextTask();
+          receive(instance);
+        }).catch(reject);
         return {};
       },
     }).then(resolve, reject);
-  }));
+  });
 }

@@ -229,6 +229,7 @@ function hintElement() {
   if (!hint) {
     hint = document.createElement('p');
     hint.id = 'turn';
+    hint.setAttribute('role', 'status');
     hint.hidden = true;
     view.desktop().before(hint);
   }

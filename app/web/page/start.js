@@ -50,8 +50,11 @@ function start() {
   }
   contents.createProgram('createMinigames', 'minigames-play-code', calls, {
     onRuntimeInitialized: () => performance.mark('minigames-compiled'),
-  }, 'minigames-play-program').then((program) => {
+  }, 'minigames-play-program').then(async (program) => {
+    // The program's start and its first turn, each a task of its own.
+    await contents.nextTask();
     document.documentElement.dataset.play = 'running';
+    setTimeout(keepForOffline);
     return program.ccall('mg_play', null, [], [], { async: true });
   }).catch(fail);
 }
@@ -88,10 +91,14 @@ if (/^https?:$/.test(location.protocol)) {
   manifest.rel = 'manifest';
   manifest.href = facts.site.manifest;
   document.head.append(manifest);
-  window.addEventListener('load', () => {
-    navigator.serviceWorker?.register(facts.site.worker).catch((error) => {
-      console.info('minigames: this address keeps no copy for offline play:', error.message);
-    });
+}
+
+// The offline copy waits until the program plays: the worker's fetching and caching of every file
+// of the site is nothing the menu needs.
+function keepForOffline() {
+  if (!/^https?:$/.test(location.protocol)) return;
+  navigator.serviceWorker?.register(facts.site.worker).catch((error) => {
+    console.info('minigames: this address keeps no copy for offline play:', error.message);
   });
 }
 
