@@ -47,10 +47,10 @@ export function rowFor(form) {
   row.setAttribute('aria-hidden', 'true');
   let segment = null;
   for (const { widget, index } of wanted) {
-    if (segment?.dataset.widget !== widget) {
+    if (segment?.dataset.array !== widget) {
       segment = document.createElement('div');
       segment.className = 'segment';
-      segment.dataset.widget = widget;
+      segment.dataset.array = widget;
       row.append(segment);
     }
     segment.append(twinFor(form, widget, index));
