@@ -70,8 +70,8 @@ return Array.from(document.querySelectorAll('.twin'), (twin) => {
 """
 
 # Records which control each tap works (by the event it acts on), and lists the controls of the
-# window in front that a finger could miss: those smaller than 44 px either way, each given by
-# its name and middle, a crowded one (with a twin) by its twin.
+# window in front, and their twins, smaller than 44 px either way, each by its name, its middle
+# and whether it is a twin; a crowded control (with a twin) is left to its twin.
 REACH = """
 const CONTROLS = '.window [data-widget]:is(button, label), .window [data-widget][role="button"],'
   + ' .window .close, dialog[open] button, #windows button, .pad, .twin';
@@ -92,11 +92,11 @@ const middle = (c) => { const r = c.getBoundingClientRect(); return [r.left + r.
 const twins = Array.from(document.querySelectorAll('.window.front .twin, #windows .closer'))
   .filter((t) => !t.hidden);
 const twinned = new Set(twins.map((t) => t.dataset.for));
+const small = (c) => c.getBoundingClientRect().width < 43.5 || c.getBoundingClientRect().height < 43.5;
 return Array.from(document.querySelectorAll('.window.front :is(' + CONTROLS + ')'))
   .filter((c) => c.getClientRects().length > 0 && !c.matches('.pad, .twin'))
   .filter((c) => !twinned.has(named(c)) && !(c.matches('.close') && twinned.has(named(c).split('.')[0])))
-  .filter((c) => c.getBoundingClientRect().width < 44 || c.getBoundingClientRect().height < 44)
-  .concat(twins).map((c) => [named(c), ...middle(c)]);
+  .concat(twins).filter(small).map((c) => [named(c), ...middle(c), twins.includes(c)]);
 """
 
 
@@ -178,7 +178,9 @@ class Phone(unittest.TestCase):
                 for _, form in (("", "Form4"),) + GAMES:
                     browser.tap(self.driver, self.driver.find_element(
                         "css selector", f'#windows [data-front="{form}"]'))
-                    for name, x, y in self.driver.execute_script(REACH):
+                    # A twin is a finger's size itself: what is smaller answers in its square.
+                    for name, x, y, twin in self.driver.execute_script(REACH):
+                        self.assertFalse(twin, f"the twin of {name} is smaller than 44 px")
                         for dx, dy in (-21, -21), (21, -21), (-21, 21), (21, 21):
                             corner = (min(max(x + dx, 0.5), width - 0.5),
                                       min(max(y + dy, 0.5), height - 0.5))

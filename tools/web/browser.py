@@ -154,26 +154,36 @@ def touch(driver, kind, points, timeout=10):
         raise TimeoutError(f"the browser never took the {kind}")
 
 
+# Readies the page for a touch at a point, or at the middle of an element (scrolled into view
+# first, as a finger would scroll a full bar): asks for frames, since a touch is handled with a
+# frame of the page's and a page asleep with its time held still would never have one, and
+# watches for the click the browser makes of the tap. Gives the point.
+_READY_TO_TOUCH = """
+const [element, x, y] = arguments;
+if (!window.mgFrames) (window.mgFrames = () => requestAnimationFrame(window.mgFrames))();
+window.mgTapped = false;
+addEventListener('click', () => { window.mgTapped = true; }, {capture: true, once: true});
+if (!element) return [x, y];
+element.scrollIntoView({block: 'nearest', inline: 'nearest'});
+const r = element.getBoundingClientRect();
+return [r.left + r.width / 2, r.top + r.height / 2];
+"""
+
+
 def tap(driver, element, clicks=True):
     """A finger put down on the middle of an element and lifted again; with `clicks`, once the
-    browser has made a click of it (it comes after the finger has lifted, in its own time). An
-    element scrolled out of view (a tab of a full bar) is scrolled in first, as a finger would."""
-    driver.execute_script("arguments[0].scrollIntoView({block: 'nearest', inline: 'nearest'})",
-                          element)
-    tap_at(driver, *centre(driver, element), clicks)
+    browser has made a click of it (it comes after the finger has lifted, in its own time)."""
+    _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, element, 0, 0), clicks)
 
 
 def tap_at(driver, x, y, clicks=True):
     """A finger put down at a point of the screen (CSS pixels) and lifted again."""
-    point = {"x": x, "y": y, "radiusX": 1, "radiusY": 1, "force": 1, "id": 0}
-    # A touch is handled with a frame of the page's: asking for frames, the tap never waits on a
-    # page asleep with its time held still.
-    driver.execute_script("if (!window.mgFrames) (window.mgFrames = () =>"
-                          " requestAnimationFrame(window.mgFrames))();")
-    if clicks:
-        driver.execute_script("window.mgTapped = false; addEventListener('click',"
-                              " () => { window.mgTapped = true; }, {capture: true, once: true});")
-    touch(driver, "touchStart", [point])
+    _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, None, x, y), clicks)
+
+
+def _touch_at(driver, point, clicks):
+    x, y = point
+    touch(driver, "touchStart", [{"x": x, "y": y, "radiusX": 1, "radiusY": 1, "force": 1, "id": 0}])
     touch(driver, "touchEnd", [])
     if clicks:
         wait_until(driver, "return window.mgTapped", 10)
@@ -218,7 +228,7 @@ def wait_until(driver, script, timeout=30, *args):
             return result
         if time.monotonic() > deadline:
             raise TimeoutError(f"the page never answered {script!r} with true")
-        time.sleep(0.005)
+        time.sleep(0.002)
 
 
 def selector(where):

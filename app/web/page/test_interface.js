@@ -2,7 +2,7 @@
 // beyond what a player does.
 //
 //   holdClock()        the page's clock stands still from now on; only advance() moves it
-//   advance(ms)        a promise: the held clock moved on by `ms`, 10 ms at a time (or straight
+//   advance(ms)        a promise: the held clock moved on by `ms`, a frame at a time (or straight
 //                      to the program's next wake-up, when that is farther), the program caught
 //                      up after each step
 //   settle()           a promise: the program has caught up (caughtUp())
@@ -20,7 +20,8 @@ import * as phone from './phone.js';
 import { failNextInput } from './program_calls.js';
 import * as wakeups from './wakeups.js';
 
-const STEP_MS = 10;
+// A frame at 60 Hz.
+const STEP_MS = 16;
 const MOST_TURNS = 1000;
 
 // A message is a task of its own, without the wait a timer set inside a timer takes.
