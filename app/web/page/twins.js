@@ -7,6 +7,10 @@
 import facts from 'facts.json';
 
 const twins = [];
+// Twins show on a touch screen only: elsewhere they are left as they are, and caught up with
+// their controls when the pointer changes.
+const coarsePointer = window.matchMedia('(pointer: coarse)');
+coarsePointer.addEventListener('change', () => sync());
 
 // The control a twin stands for, on the page once the program has made it.
 function controlOf({ form, widget, index }) {
@@ -61,6 +65,7 @@ export function rowFor(form) {
 
 // Every twin as its control is now.
 export function sync() {
+  if (!coarsePointer.matches) return;
   for (const twin of twins) {
     const control = controlOf(twin);
     const { button } = twin;
