@@ -24,6 +24,7 @@ view.listen(phone.windowListener);
 boxes.whenOpened(phone.bringToFront);
 phone.followScreen();
 thumbs.follow();
+twins.followPointer();
 contents.addFace();
 
 // A promise of the started program with the runner, rejected with the reason it cannot run: once

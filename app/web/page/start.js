@@ -64,6 +64,7 @@ view.listen(phone.windowListener);
 boxes.whenOpened(phone.bringToFront);
 phone.followScreen();
 thumbs.follow();
+twins.followPointer();
 // The twins show their controls as each turn of the program has left them.
 wakeups.watch((turn) => {
   if (turn === 'asleep') twins.sync();

@@ -7,10 +7,8 @@
 import facts from 'facts.json';
 
 const twins = [];
-// Twins show on a touch screen only: elsewhere they are left as they are, and caught up with
-// their controls when the pointer changes.
+// Twins show on a touch screen only: elsewhere they are left as they are.
 const coarsePointer = window.matchMedia('(pointer: coarse)');
-coarsePointer.addEventListener('change', () => sync());
 
 // The control a twin stands for, on the page once the program has made it.
 function controlOf({ form, widget, index }) {
@@ -80,4 +78,9 @@ export function sync() {
     button.disabled = focusable.disabled;
     button.classList.toggle('checked', focusable.type === 'radio' && focusable.checked);
   }
+}
+
+// From now on the twins catch up with their controls when the pointer changes.
+export function followPointer() {
+  coarsePointer.addEventListener('change', () => sync());
 }
