@@ -1,7 +1,7 @@
 // The collection in a web page, on the real clock: the page's own program. main makes the
-// program and shows the menu; the page then calls mg_play, which runs until the player has closed
-// every window. Only the running can wait for the page (on frames, inputs and message boxes):
-// kept apart from making the program, it is all that needs to be made able to wait.
+// program; the page then calls mg_play, in a task of its own, which shows the menu and runs until
+// the player has closed every window. Making the program and showing the menu are kept apart so
+// that neither holds a slow phone's page long.
 
 #include <emscripten.h>
 
@@ -14,7 +14,6 @@
 namespace {
 
 struct Play {
-  Play() { program.start(fm::firstWindow(program)); }
   fm::Program program;
   fm::web::WebHost host{fm::withCollection(program)};
 };
@@ -29,5 +28,6 @@ int main() {
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void mg_play() {
+  play->program.start(fm::firstWindow(play->program));
   play->host.run();
 }

@@ -9,6 +9,7 @@ Never a console error.
 
 import json
 import pathlib
+import re
 import shutil
 import struct
 import sys
@@ -59,7 +60,14 @@ class Site(unittest.TestCase):
 
     def test_the_site_is_the_page_with_what_it_names(self):
         files = {path.name: path.read_bytes() for path in self.site.iterdir()}
-        self.assertEqual(files["index.html"], self.page.read_bytes())
+        # The player's page, naming the files beside it for what it holds after its script.
+        index = files["index.html"].decode("utf-8")
+        fetched = re.findall(r'<link rel="preload" id="minigames-[a-z-]+" href="([^"]+)"', index)
+        self.assertEqual(sorted(fetched), ["drawings.json", "minigames.js", "minigames.wasm"])
+        self.assertTrue(all(files[name] for name in fetched))
+        self.assertEqual(index.split('<link rel="preload"')[0],
+                         self.page.read_text(encoding="utf-8").split(
+                             '<script type="text/plain" id="minigames-drawings"')[0])
         named = browser.facts(self.page)["site"]
         manifest = json.loads(files[named["manifest"]])
         icons = [(icon["src"], icon["sizes"]) for icon in manifest["icons"]]

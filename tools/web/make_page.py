@@ -6,6 +6,11 @@ show the menu at once), the program on the real clock, the drawings of assets/, 
 text face. The scenario runner's page, minigames-sim.html (--sim), holds the same view with the
 program on a virtual clock instead.
 
+With --site-output, the player's page is also written for a web address, as index.html in that
+folder with the program's script, its code and the drawings as files beside it: the browser
+fetches, unpacks and compiles them off the page's thread, which only has to read a page a third
+the size. make_site.py lays out the rest of the site around them.
+
 The title, the short name, the colours and the site's files come from the page's facts
 (facts.json, written from the program's own definitions).
 
@@ -99,6 +104,13 @@ def first_picture(node, play, drawings_json):
     return json_in_html(json.loads(calls))
 
 
+def tab_icon(rsvg, icon):
+    """The icon for the browser's tab, drawn as a PNG: a browser draws an SVG icon as a document
+    of its own on the page's thread, as the page starts, where a PNG is decoded at once."""
+    return subprocess.run([rsvg, "--width", "48", "--height", "48", icon],
+                          stdout=subprocess.PIPE, check=True).stdout
+
+
 def script(path):
     text = pathlib.Path(path).read_text(encoding="utf-8")
     if "</script" in text.lower():
@@ -123,6 +135,24 @@ def packed(data):
     return base64.b64encode(gzip.compress(data, 9, mtime=0)).decode("ascii")
 
 
+def held(element_id, data):
+    """An element of the page holding `data` gzipped (contents.js unpacks it)."""
+    return f'<script type="text/plain" id="{element_id}">{packed(data)}</script>'
+
+
+def named(element_id, file_name, kind):
+    """An element naming the file beside the page that holds what `held` would: the browser
+    fetches it early, and contents.js reads it from there."""
+    return (f'<link rel="preload" id="{element_id}" href="{html.escape(file_name)}" as="{kind}"'
+            f'{" crossorigin" if kind == "fetch" else ""}>')
+
+
+# The files of the player's page for a web address, with the kind of fetch each is preloaded as.
+SITE_FILES = {"minigames-drawings": ("drawings.json", "fetch"),
+              "minigames-play-code": ("minigames.wasm", "fetch"),
+              "minigames-play-program": ("minigames.js", "script")}
+
+
 NOTICE = """The text face of minigames.html, {family}, is a subset of IPA P Gothic (IPAPGothic),
 made with fontTools from {font} and renamed as the licence below requires. It holds only the
 characters the collection shows. It is licensed under the IPA Font License Agreement v1.0,
@@ -133,6 +163,21 @@ fonts-ipafont-gothic) and remove the @font-face rule from the page's style sheet
 falls back to IPAPGothic installed on the system.
 
 """
+
+
+def slot(element_id):
+    """The template's slot for an element: "{{PLAY_CODE}}" for "minigames-play-code"."""
+    return "{{" + element_id.removeprefix("minigames-").replace("-", "_").upper() + "}}"
+
+
+def filled(template, name, parts):
+    page = template
+    for text_slot, text in parts.items():
+        page = page.replace(text_slot, text)
+    left = sorted(set(re.findall(r"\{\{[A-Z_]+\}\}", page)))
+    if left:
+        sys.exit(f"{name}: nothing to put in {', '.join(left)}")
+    return page
 
 
 def main():
@@ -148,10 +193,12 @@ def main():
     parser.add_argument("--node", default="node", help="node, to run the program once")
     parser.add_argument("--font", required=True)
     parser.add_argument("--face-output", help="the text face as cut down, for the bench")
-    parser.add_argument("--icon", help="the player's page's icon")
+    parser.add_argument("--icon", help="the player's page's icon (SVG)")
+    parser.add_argument("--rsvg", default="rsvg-convert", help="rsvg-convert, to draw the icon")
     parser.add_argument("--assets", required=True, help="the folder of the drawings")
     parser.add_argument("--licence", help="the font's licence text, for the player's page")
     parser.add_argument("--licence-output")
+    parser.add_argument("--site-output", help="a folder for the player's page for a web address")
     parser.add_argument("roots", nargs="+", help="folders whose text the page shows")
     args = parser.parse_args()
 
@@ -163,36 +210,44 @@ def main():
         "{{STYLE}}": style(args.style, facts),
         "{{FONT}}": base64.b64encode(face).decode("ascii"),
         "{{PAGE_SCRIPT}}": script(args.script),
-        # Everything the first picture does not need is gzipped: the less the browser has to
-        # read before it, the sooner the menu is on the screen.
-        "{{DRAWINGS}}": packed(drawings_json.encode("utf-8")),
     }
+    # Everything the first picture does not need is gzipped: the less the browser has to read
+    # before it, the sooner the menu is on the screen.
+    contents = {"minigames-drawings": drawings_json.encode("utf-8")}
     if args.play:
         play = pathlib.Path(args.play)
         parts.update({
             "{{SHORT_NAME}}": html.escape(facts["shortName"]),
             "{{THEME_COLOUR}}": facts["colours"][facts["themeColour"]],
             "{{TOUCH_ICON}}": html.escape(facts["site"]["touchIcon"]),
-            "{{ICON}}": "data:image/svg+xml;base64," +
-                        base64.b64encode(pathlib.Path(args.icon).read_bytes()).decode("ascii"),
+            "{{ICON}}": "data:image/png;base64," +
+                        base64.b64encode(tab_icon(args.rsvg, args.icon)).decode("ascii"),
             "{{FIRST_PICTURE}}": first_picture(args.node, play, drawings_json),
-            # The program's script is read only after the first picture too.
-            "{{PLAY_PROGRAM}}": packed(script(play).encode("utf-8")),
-            "{{PLAY_CODE}}": packed(play.with_suffix(".wasm").read_bytes()),
         })
+        # The program's script is read only after the first picture too.
+        contents.update({"minigames-play-code": play.with_suffix(".wasm").read_bytes(),
+                         "minigames-play-program": script(play).encode("utf-8")})
     else:
         sim = pathlib.Path(args.sim)
-        parts.update({
-            "{{SIM_PROGRAM}}": script(sim),
-            "{{SIM_CODE}}": packed(sim.with_suffix(".wasm").read_bytes()),
-        })
-    page = pathlib.Path(args.template).read_text(encoding="utf-8")
-    for slot, text in parts.items():
-        page = page.replace(slot, text)
-    left = sorted(set(re.findall(r"\{\{[A-Z_]+\}\}", page)))
-    if left:
-        sys.exit(f"{args.template}: nothing to put in {', '.join(left)}")
+        parts["{{SIM_PROGRAM}}"] = script(sim)
+        contents["minigames-sim-code"] = sim.with_suffix(".wasm").read_bytes()
+    template = pathlib.Path(args.template).read_text(encoding="utf-8")
+    page = filled(template, args.template,
+                  {**parts, **{slot(name): held(name, data) for name, data in contents.items()}})
     pathlib.Path(args.output).write_text(page, encoding="utf-8")
+    if args.site_output:
+        if not args.play:
+            sys.exit("--site-output is for the player's page (--play)")
+        site = pathlib.Path(args.site_output)
+        site.mkdir(parents=True, exist_ok=True)
+        for old in site.iterdir():
+            old.unlink()
+        for name, data in contents.items():
+            (site / SITE_FILES[name][0]).write_bytes(data)
+        (site / "index.html").write_text(
+            filled(template, args.template,
+                   {**parts, **{slot(name): named(name, *SITE_FILES[name]) for name in contents}}),
+            encoding="utf-8")
     if args.face_output:
         pathlib.Path(args.face_output).write_bytes(face)
     if args.licence:

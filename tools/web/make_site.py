@@ -1,13 +1,14 @@
 #!/usr/bin/python3
-"""Lays out the player's page as a site for any static host: build/web/site/ with the page as
-index.html, a web app manifest, the icons it and the page name, drawn from the program's icon at
+"""Lays out the player's page as a site for any static host: build/web/site/ with the page for a
+web address (index.html and the program's files beside it, as make_page.py wrote them), a web app
+manifest, the icons it and the page name, drawn from the program's icon at
 build time, the text face's licence, and a service worker that keeps all of them for offline
 play (app/web/site/sw.js, with the name of this build and its files filled in).
 
 The names of the files the page names (its manifest, service worker and home-screen icon), the
 title, the short name and the colours come from the page's facts, as the page took them.
 
-    make_site.py --page minigames.html --icon icon.svg --facts facts.json
+    make_site.py --page site-page/ --icon icon.svg --facts facts.json
                  --service-worker sw.js --licence FONT-LICENSE.txt --output site/
 """
 
@@ -80,7 +81,8 @@ def service_worker(source, files):
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--page", required=True, help="the player's page, minigames.html")
+    parser.add_argument("--page", required=True,
+                        help="the folder of the player's page for a web address")
     parser.add_argument("--icon", required=True, help="the program's icon drawing (SVG)")
     parser.add_argument("--facts", required=True, help="the page's facts, facts.json")
     parser.add_argument("--service-worker", required=True, help="app/web/site/sw.js")
@@ -98,8 +100,8 @@ def main():
         sys.exit(f"{worker} is not the worker the page registers, {site['worker']}")
     icon_svg = pathlib.Path(args.icon).read_text(encoding="utf-8")
 
-    files = {"index.html": pathlib.Path(args.page).read_bytes(),
-             pathlib.Path(args.licence).name: pathlib.Path(args.licence).read_bytes()}
+    files = {path.name: path.read_bytes() for path in sorted(pathlib.Path(args.page).iterdir())}
+    files[pathlib.Path(args.licence).name] = pathlib.Path(args.licence).read_bytes()
     for name, size, _, share, opaque in APP_ICONS:
         files[name] = render_png(args.rsvg,
                                  framed_icon(icon_svg, size, share, background if opaque else None),

@@ -1,5 +1,7 @@
 // What the page holds besides its own script: the text face, the drawings and a program's
-// WebAssembly code, as Base64 text, gzipped where the first picture does not need it.
+// WebAssembly code, as Base64 text, gzipped where the first picture does not need it. A page on a
+// web address names files beside it instead of holding the drawings and the program: the browser
+// fetches and unpacks them off the page's thread.
 
 import * as pictures from './pictures.js';
 
@@ -51,37 +53,65 @@ function unpack(id) {
   return inflate.readable;
 }
 
+// What the page holds gzipped, or the file it names, as a response.
+async function content(id) {
+  const element = document.getElementById(id);
+  if (element.localName !== 'link') return new Response(unpack(id));
+  const response = await fetch(element.href);
+  if (!response.ok) throw new Error(`${element.href}: ${response.status} ${response.statusText}`);
+  return response;
+}
+
+// The program's code compiled off the main thread, once whole: compiled as it streams in, each
+// slice would be taken in on the main thread.
+async function compiled(id) {
+  return WebAssembly.compile(await (await content(id)).arrayBuffer());
+}
+
+// Runs the program's script, which makes its factory the page's: a file the page names is
+// loaded as a script of the page's own; what the page holds, evaluated as one.
+async function runScript(id) {
+  const element = document.getElementById(id);
+  if (element.localName === 'link') {
+    await new Promise((resolve, reject) => {
+      const script = document.createElement('script');
+      script.src = element.href;
+      script.onload = resolve;
+      script.onerror = () => reject(new Error(`${element.href} could not be loaded`));
+      document.body.append(script);
+    });
+    return;
+  }
+  const text = await (await content(id)).text();
+  await nextTask();
+  (0, eval)(text);
+}
+
 // What the program needs of the browser beyond what the page itself uses.
 export function canRun() {
   return typeof DecompressionStream === 'function' && typeof WebAssembly === 'object' &&
     typeof WebAssembly.instantiateStreaming === 'function';
 }
 
-// A program made by its Emscripten factory (the global named `factory`) from its gzipped
-// WebAssembly code, the drawings unpacked before it starts, making its calls on `page`: a promise
-// of the program, rejected when its code does not compile or it fails as it starts. `scriptId`
-// names the program's own script when the page holds it gzipped too: run, it makes the factory.
+// A program made by its Emscripten factory (the global named `factory`) from its WebAssembly code
+// (`codeId`), the drawings read before it starts, making its calls on `page`: a promise of the
+// program, rejected when its code does not compile or it fails as it starts. `scriptId` names the
+// program's own script when the page holds or names it too: run, it makes the factory.
 export async function createProgram(factory, codeId, page, settings = {}, scriptId = '') {
   await nextTask();
-  const drawings = await new Response(unpack('minigames-drawings')).json();
-  pictures.setDrawings(drawings);
-  if (scriptId) {
-    const script = await new Response(unpack(scriptId)).text();
-    await nextTask();
-    // As a script of the page's own: its factory becomes the page's.
-    (0, eval)(script);
-  }
-  await nextTask();
-  // Compiled off the main thread once whole: compiled as it streams in, each slice would be
-  // taken in on the main thread.
-  const compiled = await WebAssembly.compile(await new Response(unpack(codeId)).arrayBuffer());
+  // The code compiles while the drawings and the script are read.
+  const code = compiled(codeId);
+  code.catch(() => {});
+  pictures.setDrawings(await (await content('minigames-drawings')).json());
+  if (scriptId) await runScript(scriptId);
+  const module = await code;
   await nextTask();
   return new Promise((resolve, reject) => {
     window[factory]({
       ...settings,
       page,
       instantiateWasm(imports, receive) {
-        WebAssembly.instantiate(compiled, imports).then(async (instance) => {
+        WebAssembly.instantiate(module, imports).then(async (instance) => {
           await nextTask();
           receive(instance);
         }).catch(reject);
