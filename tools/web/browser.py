@@ -25,13 +25,29 @@ FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "-
          "--disable-extensions", "--hide-scrollbars", "--force-device-scale-factor=1"]
 
 
-def chromium(width=1280, height=1000, extra_flags=()):
+def chromium(width=1280, height=1000, extra_flags=(), perf_log_categories=()):
+    """Headless Chromium; with `perf_log_categories`, tracing those from the start (trace_events
+    reads them)."""
     options = Options()
     for flag in FLAGS + [f"--window-size={width},{height}"] + list(extra_flags):
         options.add_argument(flag)
     options.binary_location = CHROMIUM
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    logs = {"browser": "ALL"}
+    if perf_log_categories:
+        logs["performance"] = "ALL"
+        options.add_experimental_option("perfLoggingPrefs", {
+            "enableNetwork": False, "enablePage": False,
+            "traceCategories": ",".join(perf_log_categories)})
+    options.set_capability("goog:loggingPrefs", logs)
     return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
+
+
+def trace_events(driver):
+    """The trace events gathered since the browser started (see chromium)."""
+    messages = (json.loads(entry["message"])["message"]
+                for entry in driver.get_log("performance"))
+    return [message["params"] for message in messages
+            if message["method"] == "Tracing.dataCollected"]
 
 
 def shoot(driver, element, path, scale=1):

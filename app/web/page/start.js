@@ -66,8 +66,12 @@ phone.followScreen();
 thumbs.follow();
 twins.followPointer();
 // The twins show their controls as each turn of the program has left them.
+let playing = false;
 wakeups.watch((turn) => {
-  if (turn === 'asleep') twins.sync();
+  if (turn !== 'asleep') return;
+  if (!playing) performance.mark('minigames-playing');
+  playing = true;
+  twins.sync();
 });
 testInterface.install(() => ended);
 contents.addFace();
