@@ -209,14 +209,10 @@ function barElement() {
     nav.setAttribute('aria-label', 'ウィンドウ');
     const tabs = document.createElement('div');
     tabs.className = 'tabs';
-    const closer = document.createElement('button');
-    closer.type = 'button';
-    closer.className = 'closer';
-    closer.tabIndex = -1;
+    const closer = view.closeButton('closer',
+      () => frontForm()?.panel.querySelector('.close').click());
     closer.setAttribute('aria-hidden', 'true');
-    closer.textContent = '×';
     closer.addEventListener('mousedown', (event) => event.preventDefault());
-    closer.addEventListener('click', () => frontForm()?.panel.querySelector('.close').click());
     nav.append(tabs, closer);
     view.desktop().before(nav);
     bar = { tabs, closer };

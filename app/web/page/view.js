@@ -46,6 +46,17 @@ function widgetOf(element) {
 }
 
 // --- windows ---
+// A close box: a button the Tab key passes over.
+export function closeButton(className, close) {
+  const button = document.createElement('button');
+  button.className = className;
+  button.type = 'button';
+  button.tabIndex = -1;
+  button.textContent = '×';
+  button.addEventListener('click', close);
+  return button;
+}
+
 export function createForm(id, name, caption, width, height) {
   if (id === 0) performance.mark('minigames-program');
   if (forms[id]) return;
@@ -62,13 +73,8 @@ export function createForm(id, name, caption, width, height) {
   title.setAttribute('elementtiming', name);
   title.textContent = caption;
   panel.setAttribute('aria-labelledby', title.id);
-  const closeBox = document.createElement('button');
-  closeBox.className = 'close';
-  closeBox.type = 'button';
-  closeBox.tabIndex = -1;
+  const closeBox = closeButton('close', () => inputs.record({ kind: 'close', form: id }));
   closeBox.setAttribute('aria-label', '閉じる');
-  closeBox.textContent = '×';
-  closeBox.addEventListener('click', () => inputs.record({ kind: 'close', form: id }));
   bar.append(title, closeBox);
   const client = document.createElement('div');
   client.className = 'client';
