@@ -59,8 +59,9 @@ std::pair<std::string, std::int64_t> playedOut(std::uint64_t seed, std::uint64_t
 }
 
 TEST(Monkey, ASeedReplaysExactlyAlsoInTheScenarioRunner) {
-  EXPECT_EQ(playedOut(42, 300), playedOut(42, 300));
-  EXPECT_NE(playedOut(42, 300), playedOut(43, 300));
+  const auto played = playedOut(42, 300);
+  EXPECT_EQ(playedOut(42, 300), played);
+  EXPECT_NE(playedOut(43, 300), played);
 
   // The windows in the order the collection adds them, as playedOut dumps them.
   std::istringstream in(
@@ -68,9 +69,9 @@ TEST(Monkey, ASeedReplaysExactlyAlsoInTheScenarioRunner) {
       "monkey 42 -1\n");
   std::ostringstream out;
   EXPECT_EQ(sim::runCollection(in, out), 1);
-  EXPECT_EQ(out.str(),
-            playedOut(42, 300).first +
-                "error: bad number \"-1\" (expected a whole number from 0 to 100000000)\n");
+  EXPECT_EQ(out.str(), played.first +
+                           "error: bad number \"-1\" (expected a whole number from 0 "
+                           "to 100000000)\n");
 }
 
 TEST(Monkey, StopsAtTheFirstBrokenRuleWithItsEvent) {
