@@ -175,6 +175,10 @@ class Phone(unittest.TestCase):
                 # The windows of a program that takes no taps: what a tap works is only recorded.
                 browser.simulate(self.driver, "".join(f"click Form4.{button}\n"
                                                       for button, _ in GAMES))
+                # The bar follows in the page's next frame, which may come late on a busy machine.
+                browser.wait_until(self.driver, "return document.querySelectorAll("
+                                   "'#windows [data-front]').length === arguments[0]", 30,
+                                   len(GAMES) + 1)
                 for _, form in (("", "Form4"),) + GAMES:
                     browser.tap(self.driver, self.driver.find_element(
                         "css selector", f'#windows [data-front="{form}"]'))
