@@ -115,9 +115,9 @@ class Phone(unittest.TestCase):
     def widget(self, form, name):
         return browser.widget(self.driver, form, name)
 
-    def tap(self, element, clicks=True):
-        browser.tap(self.driver, element, clicks)
-        self.step("settle")
+    def tap(self, target, clicks=True):
+        """A tap on an element or on the one a CSS selector finds, and the program caught up."""
+        browser.tap(self.driver, target, clicks, settle=True)
 
     def step(self, *step):
         browser.page_step(self.driver, list(step))
@@ -125,14 +125,15 @@ class Phone(unittest.TestCase):
     def seen(self):
         return self.driver.execute_script(SEEN)
 
-    def twin(self, control):
-        return self.driver.find_element("css selector", f'.twin[data-for="{control}"]')
+    @staticmethod
+    def twin(control):
+        return f'.twin[data-for="{control}"]'
 
     def assertTwinsFollow(self):
         self.assertEqual(self.driver.execute_script(TWINS_APART), [])
 
     def switch_to(self, form):
-        self.tap(self.driver.find_element("css selector", f'#windows [data-front="{form}"]'))
+        self.tap(f'#windows [data-front="{form}"]')
 
     def assert_fits(self, form, width, height):
         seen = self.seen()
@@ -180,8 +181,7 @@ class Phone(unittest.TestCase):
                                    "'#windows [data-front]').length === arguments[0]", 30,
                                    len(GAMES) + 1)
                 for _, form in (("", "Form4"),) + GAMES:
-                    browser.tap(self.driver, self.driver.find_element(
-                        "css selector", f'#windows [data-front="{form}"]'))
+                    browser.tap(self.driver, f'#windows [data-front="{form}"]')
                     # A twin is a finger's size itself: what is smaller answers in its square.
                     for name, x, y, twin in self.driver.execute_script(REACH):
                         self.assertFalse(twin, f"the twin of {name} is smaller than 44 px")
@@ -190,8 +190,7 @@ class Phone(unittest.TestCase):
                                       min(max(y + dy, 0.5), height - 0.5))
                             self.assertEqual(self.tapped(*corner), name, (form, corner))
                 # Between two paces 15 px apart, the nearer wins.
-                browser.tap(self.driver, self.driver.find_element(
-                    "css selector", '#windows [data-front="Form1"]'))
+                browser.tap(self.driver, '#windows [data-front="Form1"]')
                 high, middle = (browser.centre(self.driver, self.driver.find_element(
                     "css selector", browser.selector("Form1.Option1") + f'[data-index="{i}"]'))
                     for i in (0, 1))
@@ -212,7 +211,7 @@ class Phone(unittest.TestCase):
         for button, form in GAMES:
             self.switch_to("Form4")
             self.assert_fits("Form4", width, height)
-            self.tap(self.widget("Form4", button))
+            self.tap(browser.selector(f"Form4.{button}"))
             self.assert_fits(form, width, height)
         self.assertEqual(self.seen()["bar"], ["Form4", "Form2", "Form3", "Form5", "Form1"])
         for _, form in GAMES:
@@ -223,13 +222,13 @@ class Phone(unittest.TestCase):
         self.step("advance", 17000)
         self.switch_to("Form2")
         self.assertFalse(self.widget("Form2", "Label2").is_displayed())
-        self.tap(self.widget("Form2", "Image1"))
+        self.tap(browser.selector("Form2.Image1"))
         self.assertTrue(self.widget("Form2", "Label2").is_displayed())
 
         # The board's boxes come up over the board, with OK focused, whichever window is in
         # front: the player goes back to the race after each.
         self.switch_to("Form5")
-        self.tap(self.widget("Form5", "Command2"))
+        self.tap(browser.selector("Form5.Command2"))
         boxes = 0
         for _ in range(12):
             dialog = self.seen()["dialog"]
@@ -239,7 +238,7 @@ class Phone(unittest.TestCase):
                 self.assertEqual((form, focused), ("Form5", "OK"))
                 self.assertTrue(left >= 0 and top >= 0 and right <= width and bottom <= height)
                 self.assertEqual(self.seen()["shown"], ["Form5"])
-                self.tap(self.driver.find_element("css selector", "dialog[open] button"))
+                self.tap("dialog[open] button")
                 if not self.seen()["dialog"]:  # the next line of the dialogue may come at once
                     self.switch_to("Form1")
             self.step("advance", 1000)
@@ -262,7 +261,7 @@ class Phone(unittest.TestCase):
                      browser.taps(self.driver))
         self.assertTwinsFollow()
         # Two fast taps: no zoom.
-        pad = self.driver.find_element("css selector", '[data-key="39"]')
+        pad = '[data-key="39"]'
         browser.tap(self.driver, pad, clicks=False)
         browser.tap(self.driver, pad, clicks=False)
         self.assertEqual(self.seen()["zoom"], 1)
