@@ -16,11 +16,11 @@
 namespace fm::testing {
 namespace {
 
-// Events per seed: 1,000 in every test run. The long runs of the soak preset set
+// Events per seed: 500 in every test run. The long runs of the soak preset set
 // MINIGAMES_MONKEY_EVENTS: 25,000 a seed (200,000 in all) and 1,250,000 a seed.
 std::uint64_t eventsPerSeed() {
   const char* events = std::getenv("MINIGAMES_MONKEY_EVENTS");
-  return events != nullptr ? std::strtoull(events, nullptr, 10) : 1'000;
+  return events != nullptr ? std::strtoull(events, nullptr, 10) : 500;
 }
 // From this many events a seed on, every game reaches every one of its endings.
 constexpr std::uint64_t kLongRun = 25'000;
