@@ -15,7 +15,6 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.wait import WebDriverWait
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
@@ -69,7 +68,7 @@ def open_simulated(driver, sim_page):
 
 def script_timeout(driver, seconds):
     """How long the driver waits for an asynchronous script: set only when it changes, since each
-    setting is a call to the driver of its own."""
+    setting is a call to the driver of its own (so set it here, not on the driver)."""
     if getattr(driver, "mg_script_timeout", None) != seconds:
         driver.set_script_timeout(seconds)
         driver.mg_script_timeout = seconds
@@ -123,11 +122,28 @@ class Server:
             self.thread.join()
 
 
+# Answers once the player's page has its program running and has been read whole, looking in
+# the page itself (each look from the driver is a call of its own, and its waits poll slowly).
+_PLAYING = """
+const [timeout, done] = arguments;
+const since = performance.now();
+(function look() {
+  if (document.documentElement.dataset.play === 'running' && document.readyState === 'complete') {
+    done(true);
+  } else if (performance.now() - since > timeout * 1000) {
+    done(false);
+  } else {
+    setTimeout(look, 5);
+  }
+})();
+"""
+
+
 def wait_until_playing(driver, timeout=30):
     """Until the player's page has its program running and has been read whole."""
-    WebDriverWait(driver, timeout).until(lambda _: driver.execute_script(
-        "return document.documentElement.dataset.play === 'running'"
-        " && document.readyState === 'complete'"))
+    script_timeout(driver, 120)
+    if not driver.execute_async_script(_PLAYING, timeout):
+        raise TimeoutError(f"the page was not playing after {timeout} s")
 
 
 def controlling_caches(driver):
