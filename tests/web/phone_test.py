@@ -168,18 +168,19 @@ class Phone(unittest.TestCase):
                 self.step("expect", ["complaints"], [[]])
 
     def test_a_finger_works_every_control_within_its_reach(self):
-        sim_page = self.page.with_name("minigames-sim.html")
+        # The windows of a program that takes no taps: what a tap works is only recorded. The
+        # same windows at each size: the page arranges them anew as the screen changes.
+        browser.emulate_phone(self.driver, 360, 640)
+        browser.open_simulated(self.driver, self.page.with_name("minigames-sim.html"))
+        browser.simulate(self.driver, "".join(f"click Form4.{button}\n" for button, _ in GAMES))
         for width, height in (360, 640), (390, 844), (844, 390):
             with self.subTest(size=f"{width}x{height}"):
                 browser.emulate_phone(self.driver, width, height)
-                browser.open_simulated(self.driver, sim_page)
-                # The windows of a program that takes no taps: what a tap works is only recorded.
-                browser.simulate(self.driver, "".join(f"click Form4.{button}\n"
-                                                      for button, _ in GAMES))
-                # The bar follows in the page's next frame, which may come late on a busy machine.
-                browser.wait_until(self.driver, "return document.querySelectorAll("
-                                   "'#windows [data-front]').length === arguments[0]", 30,
-                                   len(GAMES) + 1)
+                # The bar and the arrangement follow in the page's next frame, which may come late
+                # on a busy machine.
+                browser.wait_in_page(self.driver, "return innerWidth === arguments[0] &&"
+                                     " document.querySelectorAll('#windows [data-front]').length"
+                                     " === arguments[1]", 30, width, len(GAMES) + 1)
                 for _, form in (("", "Form4"),) + GAMES:
                     browser.tap(self.driver, f'#windows [data-front="{form}"]')
                     # A twin is a finger's size itself: what is smaller answers in its square.
@@ -202,7 +203,7 @@ class Phone(unittest.TestCase):
         """What a tap at a point works."""
         before = self.driver.execute_script("return mgActed.length")
         browser.tap_at(self.driver, x, y, clicks=False)
-        browser.wait_until(self.driver, "return mgActed.length > arguments[0]", 10, before)
+        browser.wait_in_page(self.driver, "return mgActed.length > arguments[0]", 10, before)
         return self.driver.execute_script("return mgActed.at(-1)")
 
     def play(self, width, height):

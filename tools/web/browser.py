@@ -122,16 +122,19 @@ class Server:
             self.thread.join()
 
 
-# Answers once the player's page has its program running and has been read whole, looking in
-# the page itself (each look from the driver is a call of its own, and its waits poll slowly).
-_PLAYING = """
-const [timeout, done] = arguments;
+# Looks in the page every few milliseconds until a function body (%s) returns something true for
+# the arguments, or the time is up.
+_WAIT_IN_PAGE = """
+const done = arguments[arguments.length - 1];
+const [timeout, ...args] = Array.from(arguments).slice(0, -1);
+const holds = function () { %s };
 const since = performance.now();
 (function look() {
-  if (document.documentElement.dataset.play === 'running' && document.readyState === 'complete') {
-    done(true);
+  const result = holds(...args);
+  if (result) {
+    done({result});
   } else if (performance.now() - since > timeout * 1000) {
-    done(false);
+    done({});
   } else {
     setTimeout(look, 5);
   }
@@ -139,11 +142,21 @@ const since = performance.now();
 """
 
 
+def wait_in_page(driver, script, timeout=30, *args):
+    """Until `script`, a function body given `args`, returns something true in the page; what it
+    returned. Looked at in the page itself, in one call to the driver (wait_until makes one a
+    look); the page must stay while it waits."""
+    script_timeout(driver, max(120, timeout + 30))
+    answer = driver.execute_async_script(_WAIT_IN_PAGE % script, timeout, *args)
+    if "result" not in answer:
+        raise TimeoutError(f"the page never answered {script!r} with true")
+    return answer["result"]
+
+
 def wait_until_playing(driver, timeout=30):
     """Until the player's page has its program running and has been read whole."""
-    script_timeout(driver, 120)
-    if not driver.execute_async_script(_PLAYING, timeout):
-        raise TimeoutError(f"the page was not playing after {timeout} s")
+    wait_in_page(driver, "return document.documentElement.dataset.play === 'running'"
+                 " && document.readyState === 'complete'", timeout)
 
 
 def controlling_caches(driver):
