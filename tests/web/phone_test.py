@@ -164,6 +164,7 @@ class Phone(unittest.TestCase):
             with self.subTest(size=f"{width}x{height}"):
                 browser.emulate_phone(self.driver, width, height)
                 browser.open_driven(self.driver, self.page)
+                self.step("settle")  # the windows arranged for the screen, in a frame to come
                 self.play(width, height)
                 self.step("expect", ["complaints"], [[]])
 
