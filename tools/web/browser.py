@@ -201,12 +201,20 @@ def touch(driver, kind, points, timeout=10):
 
 # Readies the page for a touch at a point, or at the middle of an element or of the one a CSS
 # selector finds (scrolled into view first, as a finger would scroll a full bar): asks for
-# frames, since a touch is handled with a frame of the page's and a page asleep with its time held
-# still would never have one, and watches for the click the browser makes of the tap. Gives the
-# point.
+# frames until the click the browser makes of the tap (see _AFTER_TAP), since a touch is handled
+# with a frame of the page's and a page asleep with its time held still would never have one, and
+# watches for that click. Gives the point.
 _READY_TO_TOUCH = """
 const [target, x, y] = arguments;
-if (!window.mgFrames) (window.mgFrames = () => requestAnimationFrame(window.mgFrames))();
+window.mgFramesWanted = true;
+if (!window.mgFraming) {
+  window.mgFraming = true;
+  const frame = () => {
+    if (window.mgFramesWanted) requestAnimationFrame(frame);
+    else window.mgFraming = false;
+  };
+  frame();
+}
 window.mgTapped = false;
 window.mgTap = new Promise((resolve) => addEventListener('click', () => {
   window.mgTapped = true;
@@ -221,7 +229,8 @@ return [r.left + r.width / 2, r.top + r.height / 2];
 """
 
 
-# Waits for the click the browser makes of a tap; then, if asked, for the program to have caught
+# Waits for the click the browser makes of a tap, and stops the frames asked for it (each would
+# draw the page again while the program moves on); then, if asked, for the program to have caught
 # up (page_driver.js's settle) in the same call.
 _AFTER_TAP = """
 const [settle, done] = arguments;
@@ -229,7 +238,10 @@ let timer;
 const late = new Promise((_, fail) => {
   timer = setTimeout(() => fail(new Error('the browser made no click of the tap')), 10000);
 });
-Promise.race([window.mgTap, late]).finally(() => clearTimeout(timer))
+Promise.race([window.mgTap, late]).finally(() => {
+  clearTimeout(timer);
+  window.mgFramesWanted = false;
+})
   .then(() => settle && mgTest.step(['settle']))
   .then(() => done(null), (error) => done(String(error)));
 """
