@@ -19,6 +19,7 @@ import unittest
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / "tools" / "web"))
 import browser
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.wait import WebDriverWait
 
 
 class Site(unittest.TestCase):
@@ -106,7 +107,7 @@ class Site(unittest.TestCase):
         # The old worker answers the first visit after the change; the new one installs
         # meanwhile, takes over and deletes the old build's cache.
         self.open_and_play(server.address)
-        browser.WebDriverWait(self.driver, 30).until(
+        WebDriverWait(self.driver, 30, poll_frequency=0.05).until(
             lambda _: old_cache not in browser.controlling_caches(self.driver))
         [new_cache] = browser.controlling_caches(self.driver)
         self.assertNotIn(" old", new_cache)

@@ -15,7 +15,6 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.support.wait import WebDriverWait
 
 CHROMIUM = "/usr/bin/chromium"
 CHROMEDRIVER = "/usr/bin/chromedriver"
@@ -68,16 +67,32 @@ def console_errors(driver):
             if entry["level"] in ("SEVERE", "WARNING")]
 
 
+def open_afresh(driver, address):
+    """The page at `address` read anew, whatever was open: reloaded if it is open already (opened
+    again at the same address it would stay as it is), which costs the browser half as much as
+    going there from another page."""
+    if driver.current_url == address:
+        driver.refresh()
+    else:
+        driver.get(address)
+
+
 def open_simulated(driver, sim_page):
-    """A fresh scenario runner's page, minigames-sim.html (a page opened at the same address
-    would stay as it is)."""
-    driver.get("about:blank")
-    driver.get(sim_page.as_uri())
+    """A fresh scenario runner's page, minigames-sim.html."""
+    open_afresh(driver, sim_page.as_uri())
+
+
+def script_timeout(driver, seconds):
+    """How long the driver waits for an asynchronous script: set only when it changes, since each
+    setting is a call to the driver of its own (so set it here, not on the driver)."""
+    if getattr(driver, "mg_script_timeout", None) != seconds:
+        driver.set_script_timeout(seconds)
+        driver.mg_script_timeout = seconds
 
 
 def simulate(driver, lines):
     """Carries out scenario lines in the scenario runner's page; what it printed."""
-    driver.set_script_timeout(120)
+    script_timeout(driver, 120)
     result = driver.execute_async_script(
         "const done = arguments[arguments.length - 1];"
         "window.minigamesSim(arguments[0]).then((out) => done({out}), (e) => done({error: String(e)}));",
@@ -123,16 +138,46 @@ class Server:
             self.thread.join()
 
 
+# Looks in the page every few milliseconds until a function body (%s) returns something true for
+# the arguments, or the time is up.
+_WAIT_IN_PAGE = """
+const done = arguments[arguments.length - 1];
+const [timeout, ...args] = Array.from(arguments).slice(0, -1);
+const holds = function () { %s };
+const since = performance.now();
+(function look() {
+  const result = holds(...args);
+  if (result) {
+    done({result});
+  } else if (performance.now() - since > timeout * 1000) {
+    done({});
+  } else {
+    setTimeout(look, 5);
+  }
+})();
+"""
+
+
+def wait_in_page(driver, script, timeout=30, *args):
+    """Until `script`, a function body given `args`, returns something true in the page; what it
+    returned. Looked at in the page itself, in one call to the driver (wait_until makes one a
+    look); the page must stay while it waits."""
+    script_timeout(driver, max(120, timeout + 30))
+    answer = driver.execute_async_script(_WAIT_IN_PAGE % script, timeout, *args)
+    if "result" not in answer:
+        raise TimeoutError(f"the page never answered {script!r} with true")
+    return answer["result"]
+
+
 def wait_until_playing(driver, timeout=30):
     """Until the player's page has its program running and has been read whole."""
-    WebDriverWait(driver, timeout).until(lambda _: driver.execute_script(
-        "return document.documentElement.dataset.play === 'running'"
-        " && document.readyState === 'complete'"))
+    wait_in_page(driver, "return document.documentElement.dataset.play === 'running'"
+                 " && document.readyState === 'complete'", timeout)
 
 
 def controlling_caches(driver):
     """Once a service worker controls the page, the names of the caches at its origin."""
-    driver.set_script_timeout(30)
+    script_timeout(driver, 30)
     return driver.execute_async_script(
         "const done = arguments[arguments.length - 1];"
         "navigator.serviceWorker.ready.then(() => navigator.serviceWorker.controller ||"
@@ -170,39 +215,75 @@ def touch(driver, kind, points, timeout=10):
         raise TimeoutError(f"the browser never took the {kind}")
 
 
-# Readies the page for a touch at a point, or at the middle of an element (scrolled into view
-# first, as a finger would scroll a full bar): asks for frames, since a touch is handled with a
-# frame of the page's and a page asleep with its time held still would never have one, and
-# watches for the click the browser makes of the tap. Gives the point.
+# Readies the page for a touch at a point, or at the middle of an element or of the one a CSS
+# selector finds (scrolled into view first, as a finger would scroll a full bar): asks for
+# frames until the click the browser makes of the tap (see _AFTER_TAP), since a touch is handled
+# with a frame of the page's and a page asleep with its time held still would never have one, and
+# watches for that click. Gives the point.
 _READY_TO_TOUCH = """
-const [element, x, y] = arguments;
-if (!window.mgFrames) (window.mgFrames = () => requestAnimationFrame(window.mgFrames))();
+const [target, x, y] = arguments;
+window.mgFramesWanted = true;
+if (!window.mgFraming) {
+  window.mgFraming = true;
+  const frame = () => {
+    if (window.mgFramesWanted) requestAnimationFrame(frame);
+    else window.mgFraming = false;
+  };
+  frame();
+}
 window.mgTapped = false;
-addEventListener('click', () => { window.mgTapped = true; }, {capture: true, once: true});
-if (!element) return [x, y];
+window.mgTap = new Promise((resolve) => addEventListener('click', () => {
+  window.mgTapped = true;
+  resolve();
+}, {capture: true, once: true}));
+if (target === null) return [x, y];
+const element = typeof target === 'string' ? document.querySelector(target) : target;
+if (!element) throw new Error(`nothing on the page is ${target}`);
 element.scrollIntoView({block: 'nearest', inline: 'nearest'});
 const r = element.getBoundingClientRect();
 return [r.left + r.width / 2, r.top + r.height / 2];
 """
 
 
-def tap(driver, element, clicks=True):
-    """A finger put down on the middle of an element and lifted again; with `clicks`, once the
-    browser has made a click of it (it comes after the finger has lifted, in its own time)."""
-    _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, element, 0, 0), clicks)
+# Waits for the click the browser makes of a tap, and stops the frames asked for it (each would
+# draw the page again while the program moves on); then, if asked, for the program to have caught
+# up (page_driver.js's settle) in the same call.
+_AFTER_TAP = """
+const [settle, done] = arguments;
+let timer;
+const late = new Promise((_, fail) => {
+  timer = setTimeout(() => fail(new Error('the browser made no click of the tap')), 10000);
+});
+Promise.race([window.mgTap, late]).finally(() => {
+  clearTimeout(timer);
+  window.mgFramesWanted = false;
+})
+  .then(() => settle && mgTest.step(['settle']))
+  .then(() => done(null), (error) => done(String(error)));
+"""
+
+
+def tap(driver, element, clicks=True, settle=False):
+    """A finger put down on the middle of an element (or of the one a CSS selector finds) and
+    lifted again; with `clicks`, once the browser has made a click of it (it comes after the
+    finger has lifted, in its own time); with `settle` too, once the program has caught up."""
+    _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, element, 0, 0), clicks, settle)
 
 
 def tap_at(driver, x, y, clicks=True):
     """A finger put down at a point of the screen (CSS pixels) and lifted again."""
-    _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, None, x, y), clicks)
+    _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, None, x, y), clicks, False)
 
 
-def _touch_at(driver, point, clicks):
+def _touch_at(driver, point, clicks, settle):
     x, y = point
     touch(driver, "touchStart", [{"x": x, "y": y, "radiusX": 1, "radiusY": 1, "force": 1, "id": 0}])
     touch(driver, "touchEnd", [])
     if clicks:
-        wait_until(driver, "return window.mgTapped", 10)
+        script_timeout(driver, 120)
+        failed = driver.execute_async_script(_AFTER_TAP, settle)
+        if failed:
+            raise AssertionError(f"a tap at {x}, {y}: {failed}")
 
 
 PAGE_DRIVER = pathlib.Path(__file__).with_name("page_driver.js")
@@ -218,15 +299,14 @@ def facts(page):
 def open_driven(driver, page):
     """The player's page afresh, once the program runs; its clock then held still by
     page_driver.js, moved only by page_step()."""
-    driver.get("about:blank")
-    driver.get(page.as_uri())
+    open_afresh(driver, page.as_uri())
     wait_until_playing(driver)
     driver.execute_script(PAGE_DRIVER.read_text(encoding="utf-8"))
 
 
 def page_step(driver, step):
     """Carries out one of page_driver.js's steps (["advance", 1000], ["settle"] …) in the page."""
-    driver.set_script_timeout(120)
+    script_timeout(driver, 120)
     failed = driver.execute_async_script(
         "const done = arguments[1];"
         "Promise.resolve().then(() => mgTest.step(arguments[0]))"
@@ -271,14 +351,10 @@ def mouse_and_keys(driver):
 def taps(driver):
     """A player of page_steps.json on a touch screen: taps, the keys on the window's pads."""
     codes = {"ArrowLeft": 37, "ArrowRight": 39}
-
-    def find(css):
-        return driver.find_element("css selector", css)
-
     return {
-        "click": lambda where: tap(driver, find(selector(where))),
-        "key": lambda key: tap(driver, find(f'[data-key="{codes[key]}"]'), clicks=False),
-        "ok": lambda: tap(driver, find("dialog[open] button")),
+        "click": lambda where: tap(driver, selector(where)),
+        "key": lambda key: tap(driver, f'[data-key="{codes[key]}"]', clicks=False),
+        "ok": lambda: tap(driver, "dialog[open] button"),
     }
 
 

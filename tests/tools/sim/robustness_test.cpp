@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <sstream>
 #include <stdexcept>
@@ -91,7 +90,9 @@ void check(Scenario& scenario, HookWindow* watchdog, const MutatedLine& line,
     EXPECT_EQ(out.find("error: "), std::string::npos) << shown(line) << " -> " << out;
     return;
   }
-  ASSERT_EQ(std::ranges::count(out, '\n'), 1) << shown(line) << " -> " << out.substr(0, 200);
+  // One line: its only line break at its end (a megabyte line is echoed back whole).
+  ASSERT_TRUE(!out.empty() && out.find('\n') == out.size() - 1)
+      << shown(line) << " -> " << out.substr(0, 200);
   for (const std::string_view form : {"error: bad number", "error: bad address",
                                       "error: unknown command", "error: wrong number of"}) {
     EXPECT_FALSE(line.expect == Expect::Accepted && out.starts_with(form))
