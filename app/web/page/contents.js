@@ -89,8 +89,8 @@ async function runScript(id) {
 
 // What the program needs of the browser beyond what the page itself uses.
 export function canRun() {
-  return typeof DecompressionStream === 'function' && typeof WebAssembly === 'object' &&
-    typeof WebAssembly.instantiateStreaming === 'function';
+  return typeof DecompressionStream === 'function' && typeof fetch === 'function' &&
+    typeof WebAssembly === 'object' && typeof WebAssembly.compile === 'function';
 }
 
 // A program made by its Emscripten factory (the global named `factory`) from its WebAssembly code
