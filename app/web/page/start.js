@@ -54,7 +54,7 @@ function start() {
     // The program's start and its first turn, each a task of its own.
     await contents.nextTask();
     document.documentElement.dataset.play = 'running';
-    setTimeout(keepForOffline);
+    setTimeout(offerInstall);
     return program.ccall('mg_play', null, [], [], { async: true });
   }).catch(fail);
 }
@@ -90,18 +90,15 @@ document.addEventListener('visibilitychange', () => wakeups.wake());
 
 // Served from a web address, the page installs to a home screen and keeps itself for offline
 // play (the site's service worker). Opened from disk it has everything already, and may not read
-// the manifest.
-if (/^https?:$/.test(location.protocol)) {
+// the manifest. Both wait until the program plays, as the menu needs neither: the browser fetches
+// the manifest's icons and decodes them on the page's thread, and the worker fetches and keeps
+// every file of the site.
+function offerInstall() {
+  if (!/^https?:$/.test(location.protocol)) return;
   const manifest = document.createElement('link');
   manifest.rel = 'manifest';
   manifest.href = facts.site.manifest;
   document.head.append(manifest);
-}
-
-// The offline copy waits until the program plays: the worker's fetching and caching of every file
-// of the site is nothing the menu needs.
-function keepForOffline() {
-  if (!/^https?:$/.test(location.protocol)) return;
   navigator.serviceWorker?.register(facts.site.worker).catch((error) => {
     console.info('minigames: this address keeps no copy for offline play:', error.message);
   });
