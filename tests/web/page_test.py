@@ -270,6 +270,17 @@ class Page(unittest.TestCase):
         browser.wait_until(self.driver, "return window.mgDuel !== undefined")
         self.assertEqual(self.driver.execute_script("return [mgEarly, mgDuel]"), ["not yet", True])
 
+    def test_the_program_takes_over_the_menu_without_drawing_it_anew(self):
+        self.open_with(self.page, """document.addEventListener('DOMContentLoaded', () => {
+          const menu = document.querySelector('[data-form="Form4"]');
+          if (!menu) return;
+          window.mgRedrawn = [];
+          new MutationObserver((records) => mgRedrawn.push(...records.map((record) =>
+            record.target.closest?.('[data-widget]')?.dataset.widget ?? record.type)))
+            .observe(menu, {childList: true, characterData: true, subtree: true}); });""")
+        browser.wait_until_playing(self.driver)
+        self.assertEqual(self.driver.execute_script("return mgRedrawn"), [])
+
     def test_a_program_that_stops_says_so_and_offers_to_start_again(self):
         self.open_real()
         self.driver.execute_script("minigamesTest.failNextInput(new Error('no place'))")

@@ -121,7 +121,7 @@ export function createForm(id, name, caption, width, height) {
 export function frame(id, caption, colour, picture, description, visible, raise) {
   const form = forms[id];
   const changed = form.panel.hidden === visible || form.title.textContent !== caption;
-  form.title.textContent = caption;
+  if (form.title.textContent !== caption) form.title.textContent = caption;
   form.client.style.backgroundColor = colour;
   if (description) {
     form.client.setAttribute('aria-description', description);
@@ -230,11 +230,12 @@ export function text(id, value) {
   if (kind === 'text') {
     // Writing the same text again would lose the player's cursor and selection.
     if (element.value !== value) element.value = value;
-  } else if (kind === 'option') {
-    element.lastChild.textContent = value;
-  } else {
-    element.textContent = value;
+    return;
   }
+  // The same text written again would still be laid out and drawn anew: the program writes
+  // every caption of the menu the page has already played back as it starts.
+  const shown = kind === 'option' ? element.lastChild : element;
+  if (shown.textContent !== value) shown.textContent = value;
 }
 
 // What a screen reader says for an image or a text box (a text box keeps its value as typed).
