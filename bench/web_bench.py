@@ -304,7 +304,7 @@ def start_up_tasks(page, repetitions):
     (its first turn over), timed by the thread's own clock: what the machine's other work does
     not stretch. Lighthouse's slow phone takes SLOW_PHONE times as long over each."""
     server = browser.Server(page.parent / "site")
-    longest, over = [], []
+    longest, over, before_paint = [], [], 0
     try:
         for _ in range(repetitions):
             driver = browser.chromium(412, 823, perf_log_categories=(
@@ -318,6 +318,8 @@ def start_up_tasks(page, repetitions):
             finally:
                 driver.quit()
             start, end = marks["firstContentfulPaint"], marks["minigames-playing"]
+            # Playing before its first paint is presented, the page has nothing to wait on.
+            before_paint += end < start
             during = [time for at, time in tasks if at <= end and at + time >= start]
             longest.append(max(during, default=0))
             over.append(sum(time * SLOW_PHONE > LONG_TASK_MS for time in during))
@@ -328,7 +330,7 @@ def start_up_tasks(page, repetitions):
           "value": {"median": round(slowest, 1), "max": round(max(longest), 1),
                     f"on a phone {SLOW_PHONE} x slower": round(slowest * SLOW_PHONE, 1),
                     f"tasks over {LONG_TASK_MS / SLOW_PHONE} ms, most in a load": max(over),
-                    "loads": repetitions},
+                    "loads": repetitions, "loads playing before the first paint": before_paint},
           "target": f"<= {LONG_TASK_MS} ms on the slow phone",
           "met": slowest * SLOW_PHONE <= LONG_TASK_MS})
 
