@@ -271,13 +271,11 @@ class Page(unittest.TestCase):
         self.assertEqual(self.driver.execute_script("return [mgEarly, mgDuel]"), ["not yet", True])
 
     def test_the_program_takes_over_the_menu_without_drawing_it_anew(self):
-        self.open_with(self.page, """document.addEventListener('DOMContentLoaded', () => {
-          const menu = document.querySelector('[data-form="Form4"]');
-          if (!menu) return;
-          window.mgRedrawn = [];
-          new MutationObserver((records) => mgRedrawn.push(...records.map((record) =>
-            record.target.closest?.('[data-widget]')?.dataset.widget ?? record.type)))
-            .observe(menu, {childList: true, characterData: true, subtree: true}); });""")
+        self.open_with(self.page, """window.mgRedrawn = [];
+          addEventListener('DOMContentLoaded', () => new MutationObserver((records) =>
+            mgRedrawn.push(...records.map((record) => record.target.textContent)))
+            .observe(document.querySelector('[data-form="Form4"]') ?? document,
+                     {childList: true, characterData: true, subtree: true}));""")
         browser.wait_until_playing(self.driver)
         self.assertEqual(self.driver.execute_script("return mgRedrawn"), [])
 
