@@ -24,11 +24,17 @@ export function addFace() {
 // Starting the program is cut into steps, each a task of its own, so that a slow phone's main
 // thread is never held long and a tap during start-up is heard at once: the next task, as soon as
 // the browser has nothing more pressing (scheduler.yield where there is one).
+export function nextTask() {
+  if (globalThis.scheduler?.yield) return globalThis.scheduler.yield();
+  return nextMessage();
+}
+
+// A task of its own behind whatever the browser has queued already: a message, without the wait
+// a timer set inside a timer takes.
 const channel = new MessageChannel();
 const waiting = [];
 channel.port1.onmessage = () => waiting.shift()();
-export function nextTask() {
-  if (globalThis.scheduler?.yield) return globalThis.scheduler.yield();
+export function nextMessage() {
   return new Promise((resolve) => {
     waiting.push(resolve);
     channel.port2.postMessage(0);

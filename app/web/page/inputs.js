@@ -16,14 +16,9 @@ export function whenRecorded(listener) {
   recorded = listener;
 }
 
-// Inputs wait until the whole page has been read.
-function taking() {
-  return document.readyState !== 'loading';
-}
-
 // The inputs the program has yet to take.
 export function waiting() {
-  return taking() ? queue.length : 0;
+  return queue.length;
 }
 
 export function take() {

@@ -96,10 +96,13 @@ function frameSize() {
 
 // The room the pads and twins take under a window, with the gaps above them, in CSS pixels
 // whatever the window's scale (the style sheet's --pads-room and --twins-room).
+// Fixed in the sheet: read once.
+let rooms = null;
 function touchRoom({ keys, twins: twinned }) {
   if (!coarsePointer.matches) return 0;
   const room = (name) => parseFloat(getComputedStyle(document.documentElement).getPropertyValue(name));
-  return (keys.length > 0 ? room('--pads-room') : 0) + (twinned.length > 0 ? room('--twins-room') : 0);
+  rooms ??= { pads: room('--pads-room'), twins: room('--twins-room') };
+  return (keys.length > 0 ? rooms.pads : 0) + (twinned.length > 0 ? rooms.twins : 0);
 }
 
 function touchShown(form) {
@@ -269,8 +272,8 @@ function fillBar(front) {
 
 // --- the pads and twins ---
 function addTouchRow(form) {
-  const { keys } = touchFacts(form);
-  const twinRow = twins.rowFor(form);
+  const { keys, twins: twinned } = touchFacts(form);
+  const twinRow = twins.rowFor(form, twinned);
   if (keys.length === 0 && !twinRow) return;
   const touch = document.createElement('div');
   touch.className = 'touch';

@@ -2,6 +2,8 @@
 // 44 × 44 CSS px square centred on one (or its own box, if larger) works that control, the nearest
 // where such squares overlap. The windows look as they are; with a mouse nothing changes.
 
+import { focusableOf } from './view.js';
+
 // Apple asks 44 × 44 pt of a touch target.
 const REACH = 44;
 const CONTROLS = '.window [data-widget]:is(button, label), .window [data-widget][role="button"], ' +
@@ -29,8 +31,7 @@ function shownBox(control) {
 
 function usable(control) {
   if (control.getClientRects().length === 0) return false;
-  const focusable = control.matches('label') ? control.querySelector('input') : control;
-  return !focusable?.disabled;
+  return !focusableOf(control)?.disabled;
 }
 
 // The square a control answers in, on the screen: its box, at least REACH each way about its
@@ -52,7 +53,7 @@ function distance(box, x, y) {
 }
 
 // The control nearest to a point that lies within its reach; null for none.
-export function nearest(x, y) {
+function nearest(x, y) {
   const scope = document.querySelector('dialog[open]') ?? document;
   let found = null;
   let nearestSoFar = Infinity;

@@ -4,20 +4,21 @@
 // as a tap on its control: one input, through the program. A screen reader meets the controls
 // themselves: the twins are for fingers only.
 
-import facts from 'facts.json';
+import { captionOf, focusableOf } from './view.js';
 
 const twins = [];
 // Twins show on a touch screen only: elsewhere they are left as they are.
 const coarsePointer = window.matchMedia('(pointer: coarse)');
 
-// The control a twin stands for, on the page once the program has made it.
-function controlOf({ form, widget, index }) {
-  const member = index >= 0 ? `[data-index="${index}"]` : ':not([data-index])';
-  return form.client.querySelector(`[data-widget="${widget}"]${member}`);
-}
-
-function focusableOf(control) {
-  return control.matches('label') ? control.querySelector('input') : control;
+// The control a twin stands for, on the page once the program has made it (and kept from then on:
+// a control is made once).
+function controlOf(twin) {
+  if (!twin.control) {
+    const { form, widget, index } = twin;
+    const member = index >= 0 ? `[data-index="${index}"]` : ':not([data-index])';
+    twin.control = form.client.querySelector(`[data-widget="${widget}"]${member}`);
+  }
+  return twin.control;
 }
 
 function twinFor(form, widget, index) {
@@ -26,7 +27,7 @@ function twinFor(form, widget, index) {
   button.tabIndex = -1;
   button.className = 'twin';
   button.dataset.for = `${form.name}.${widget}` + (index >= 0 ? `(${index})` : '');
-  const twin = { button, form, widget, index };
+  const twin = { button, form, widget, index, control: null };
   // The focus goes where a tap on the control would put it, not to the twin.
   button.addEventListener('mousedown', (event) => event.preventDefault());
   button.addEventListener('click', () => {
@@ -39,10 +40,9 @@ function twinFor(form, widget, index) {
   return button;
 }
 
-// The row of twins under a window, the members of a widget array side by side as one segmented
-// control; null for a window without twins.
-export function rowFor(form) {
-  const wanted = facts.windows[form.name]?.twins ?? [];
+// The row of twins under a window (`wanted`: the facts' { widget, index } of each), the members
+// of a widget array side by side as one segmented control; null for a window without twins.
+export function rowFor(form, wanted) {
   if (wanted.length === 0) return null;
   const row = document.createElement('div');
   row.className = 'twins';
@@ -56,26 +56,27 @@ export function rowFor(form) {
       row.append(segment);
     }
     segment.append(twinFor(form, widget, index));
+    // Every twin of the row as wide as every other.
+    segment.style.flexGrow = String(segment.childElementCount);
   }
   sync();
   return row;
 }
 
-// Every twin as its control is now.
+// Every twin as its control is now: after every turn of the program, so only what changed is
+// written.
 export function sync() {
   if (!coarsePointer.matches) return;
   for (const twin of twins) {
     const control = controlOf(twin);
     const { button } = twin;
-    if (!control) {
-      button.hidden = true;
-      continue;
-    }
+    const hidden = !control || control.hidden;
+    if (button.hidden !== hidden) button.hidden = hidden;
+    if (!control) continue;
     const focusable = focusableOf(control);
-    const caption = control.matches('label') ? control.lastChild.textContent : control.textContent;
+    const caption = captionOf(control);
     if (button.textContent !== caption) button.textContent = caption;
-    button.hidden = control.hidden;
-    button.disabled = focusable.disabled;
+    if (button.disabled !== focusable.disabled) button.disabled = focusable.disabled;
     button.classList.toggle('checked', focusable.type === 'radio' && focusable.checked);
   }
 }

@@ -24,10 +24,6 @@ export function allForms() {
   return forms;
 }
 
-export function widget(id) {
-  return widgets[id];
-}
-
 export function desktop() {
   return document.getElementById('desktop');
 }
@@ -43,6 +39,16 @@ function inBox(element) {
 function widgetOf(element) {
   const found = element?.closest('[data-widget]');
   return found ? widgets[Number(found.dataset.id)] : null;
+}
+
+// What of a control's element takes the focus and holds its checked state (an option button's
+// radio), and the caption it shows.
+export function focusableOf(element) {
+  return element.matches('label') ? element.querySelector('input') : element;
+}
+
+export function captionOf(element) {
+  return (element.matches('label') ? element.lastChild : element).textContent;
 }
 
 // --- windows ---
