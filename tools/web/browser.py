@@ -292,12 +292,18 @@ def facts(page):
     return json.loads(pathlib.Path(page).with_name("facts.json").read_text(encoding="utf-8"))
 
 
+def drive(driver):
+    """page_driver.js installed in the player's page once its program runs: the page's clock held
+    still from then on, moved only by page_step()."""
+    driver.execute_script(PAGE_DRIVER.read_text(encoding="utf-8"))
+
+
 def open_driven(driver, page):
     """The player's page afresh, once the program runs; its clock then held still by
     page_driver.js, moved only by page_step()."""
     open_afresh(driver, page.as_uri())
     wait_until_playing(driver)
-    driver.execute_script(PAGE_DRIVER.read_text(encoding="utf-8"))
+    drive(driver)
 
 
 def page_step(driver, step):
