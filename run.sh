@@ -7,11 +7,9 @@ cd "$(dirname "$0")"
 # shellcheck source=scripts/setup.sh
 source scripts/setup.sh
 if [ "${1:-}" = "--web" ]; then
-  if [ "${2:-}" = "--serve" ]; then
-    ensure_dependencies "${WEB_PACKAGES[@]}" "${SERVE_PACKAGES[@]}"
-  else
-    ensure_dependencies "${WEB_PACKAGES[@]}"
-  fi
+  packages=("${WEB_PACKAGES[@]}")
+  [ "${2:-}" = "--serve" ] && packages+=("${SERVE_PACKAGES[@]}")
+  ensure_dependencies "${packages[@]}"
   run_stage web-configure "Configuring the web build" cmake --preset web
   if [ "${2:-}" = "--serve" ]; then
     port=${3:-8000}

@@ -122,6 +122,15 @@ def load_times(page, repetitions, phone=False):
     emit(line)
 
 
+def open_race(click):
+    """The clicks of openRace (tools/web/page_steps.json) made with `click`, and the race's
+    countdown waited for on the real clock."""
+    for name, *args in browser.STEPS["openRace"]:
+        if name == "click":
+            click(*args)
+    time.sleep(3.2)  # the countdown
+
+
 def frames(page, race_ms, idle_ms):
     driver = browser.chromium()
     try:
@@ -130,9 +139,7 @@ def frames(page, race_ms, idle_ms):
         driver.execute_script(WAKE_UP_COUNTER)
         time.sleep(idle_ms / 1000)
         idle = driver.execute_script("return bench.wakeUps")
-        for where in ("Form4.Command1", "Form1.Command3"):
-            driver.find_element("css selector", browser.selector(where)).click()
-        time.sleep(3.2)  # the countdown
+        open_race(browser.mouse_and_keys(driver)["click"])
         driver.execute_script("bench.scriptTimes = []")
         started = time.monotonic()
         time.sleep(race_ms / 1000)
@@ -194,9 +201,7 @@ def phone(page, taps, repetitions):
         driver.get(page.as_uri())
         time.sleep(1.5)
         driver.execute_script(TAP_TIMER)
-        for where in ("Form4.Command1", "Form1.Command3"):
-            browser.tap(driver, driver.find_element("css selector", browser.selector(where)))
-        time.sleep(3.2)  # the countdown
+        open_race(browser.taps(driver)["click"])
         driver.execute_script("bench.latencies = []")
         times = tap_latencies(driver, taps)
         errors = browser.console_errors(driver)
@@ -258,28 +263,23 @@ def lighthouse_figures(report):
     }
 
 
-def lighthouse(page, runs=3):
-    """The medians of `runs` Lighthouse runs on the site beside the page, served on 127.0.0.1."""
-    server = browser.Server(page.parent / "site")
-    try:
-        for screen, flags in SCREENS.items():
-            figures = [lighthouse_figures(lighthouse_run(server.address, flags))
-                       for _ in range(runs)]
-            medians = {key: statistics.median(run[key] for run in figures)
-                       for key, value in figures[0].items() if isinstance(value, (int, float))}
-            tbt = medians["total_blocking_time_ms"]
-            emit({"name": f"lighthouse_mobile_{screen}", "unit": "score / ms", "value": medians,
-                  "screen": figures[0]["screen"],
-                  # Wall-clock figures swing from run to run: each run's, beside the medians.
-                  "runs": {key: [run[key] for run in figures] for key in (
-                      "total_blocking_time_ms", "longest_task_after_first_paint_ms")},
-                  "failed_audits": sorted({a for run in figures for a in run["failed_audits"]}),
-                  "target": "TBT <= 50 ms, no task over 50 ms after the first paint; "
-                            "accessibility, best practices, PWA 100",
-                  "met": tbt <= 50 and medians["longest_task_after_first_paint_ms"] <= 50
-                  and all(medians[name] == 100 for name in CATEGORIES[1:])})
-    finally:
-        server.stop()
+def lighthouse(server, runs=3):
+    """The medians of `runs` Lighthouse runs on the site `server` serves on 127.0.0.1."""
+    for screen, flags in SCREENS.items():
+        figures = [lighthouse_figures(lighthouse_run(server.address, flags)) for _ in range(runs)]
+        medians = {key: statistics.median(run[key] for run in figures)
+                   for key, value in figures[0].items() if isinstance(value, (int, float))}
+        tbt = medians["total_blocking_time_ms"]
+        emit({"name": f"lighthouse_mobile_{screen}", "unit": "score / ms", "value": medians,
+              "screen": figures[0]["screen"],
+              # Wall-clock figures swing from run to run: each run's, beside the medians.
+              "runs": {key: [run[key] for run in figures] for key in (
+                  "total_blocking_time_ms", "longest_task_after_first_paint_ms")},
+              "failed_audits": sorted({a for run in figures for a in run["failed_audits"]}),
+              "target": "TBT <= 50 ms, no task over 50 ms after the first paint; "
+                        "accessibility, best practices, PWA 100",
+              "met": tbt <= 50 and medians["longest_task_after_first_paint_ms"] <= 50
+              and all(medians[name] == 100 for name in CATEGORIES[1:])})
 
 
 # The slowing of Lighthouse's mid-range phone, and the longest task a player never feels.
@@ -299,32 +299,29 @@ def main_thread_tasks(trace):
     return tasks, marks
 
 
-def start_up_tasks(page, repetitions):
-    """The longest task on the site's main thread from the first paint until the program plays
-    (its first turn over), timed by the thread's own clock: what the machine's other work does
-    not stretch. Lighthouse's slow phone takes SLOW_PHONE times as long over each."""
-    server = browser.Server(page.parent / "site")
+def start_up_tasks(server, repetitions):
+    """The longest task on the main thread of the site `server` serves from the first paint until
+    the program plays (its first turn over), timed by the thread's own clock: what the machine's
+    other work does not stretch. Lighthouse's slow phone takes SLOW_PHONE times as long over
+    each."""
     longest, over, before_paint = [], [], 0
-    try:
-        for _ in range(repetitions):
-            driver = browser.chromium(412, 823, perf_log_categories=(
-                "devtools.timeline", "disabled-by-default-devtools.timeline", "blink.user_timing",
-                "loading"))
-            try:
-                driver.get(server.address)
-                browser.wait_until(driver, "return performance.getEntriesByName("
-                                   "'minigames-playing').length > 0")
-                tasks, marks = main_thread_tasks(browser.trace_events(driver))
-            finally:
-                driver.quit()
-            start, end = marks["firstContentfulPaint"], marks["minigames-playing"]
-            # Playing before its first paint is presented, the page has nothing to wait on.
-            before_paint += end < start
-            during = [time for at, time in tasks if at <= end and at + time >= start]
-            longest.append(max(during, default=0))
-            over.append(sum(time * SLOW_PHONE > LONG_TASK_MS for time in during))
-    finally:
-        server.stop()
+    for _ in range(repetitions):
+        driver = browser.chromium(412, 823, perf_log_categories=(
+            "devtools.timeline", "disabled-by-default-devtools.timeline", "blink.user_timing",
+            "loading"))
+        try:
+            driver.get(server.address)
+            browser.wait_until(driver, "return performance.getEntriesByName("
+                               "'minigames-playing').length > 0")
+            tasks, marks = main_thread_tasks(browser.trace_events(driver))
+        finally:
+            driver.quit()
+        start, end = marks["firstContentfulPaint"], marks["minigames-playing"]
+        # Playing before its first paint is presented, the page has nothing to wait on.
+        before_paint += end < start
+        during = [time for at, time in tasks if at <= end and at + time >= start]
+        longest.append(max(during, default=0))
+        over.append(sum(time * SLOW_PHONE > LONG_TASK_MS for time in during))
     slowest = statistics.median(longest)
     emit({"name": "site_longest_task_first_paint_to_playing", "unit": "ms of thread time",
           "value": {"median": round(slowest, 1), "max": round(max(longest), 1),
@@ -339,8 +336,12 @@ def main():
     page = pathlib.Path(sys.argv[1]).resolve()
     quick = "--quick" in sys.argv
     if "--lighthouse" in sys.argv:
-        start_up_tasks(page, 7)
-        lighthouse(page)
+        server = browser.Server(page.parent / "site")
+        try:
+            start_up_tasks(server, 7)
+            lighthouse(server)
+        finally:
+            server.stop()
         return 0
     size = page.stat().st_size
     emit({"name": "page_weight", "unit": "bytes", "value": size, "target": "<= 2 MB",

@@ -8,16 +8,19 @@
 #   scripts/lint.sh
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
+# shellcheck source=scripts/setup.sh
+source scripts/setup.sh
 
 eslint=tests/web/node_modules/.bin/eslint
 missing=()
-for tool in clang-format shellcheck pyflakes3; do
+# Each of the packages brings the command of its own name.
+for tool in "${LINT_PACKAGES[@]}"; do
   command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if [ "${#missing[@]}" -gt 0 ] || [ ! -x "$eslint" ]; then
   echo "Linting needs clang-format, shellcheck, pyflakes3 and ESLint; missing: ${missing[*]}" \
     "$([ -x "$eslint" ] || echo "$eslint")" >&2
-  echo "./test.sh installs them all, or: apt-get install clang-format shellcheck pyflakes3;" \
+  echo "./test.sh installs them all, or: apt-get install ${LINT_PACKAGES[*]};" \
     "npm ci --prefix tests/web" >&2
   exit 1
 fi

@@ -86,8 +86,7 @@ class Page(unittest.TestCase):
         added = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                             {"source": source})
         try:
-            self.driver.get("about:blank")
-            self.driver.get(page.as_uri())
+            browser.open_afresh(self.driver, page.as_uri())
         finally:
             self.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
 
@@ -294,7 +293,7 @@ class Page(unittest.TestCase):
         browser.wait_until(self.driver, "return !window.mgOldPage &&"
                            " document.documentElement.dataset.play === 'running'")
         self.assertFalse(self.driver.find_element(By.ID, "stopped").is_displayed())
-        self.driver.execute_script(browser.PAGE_DRIVER.read_text(encoding="utf-8"))
+        browser.drive(self.driver)
         self.play(browser.STEPS["menuOpensTheDuel"])
 
     def test_the_page_holds_the_game_alone(self):

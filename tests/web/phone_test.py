@@ -115,9 +115,9 @@ class Phone(unittest.TestCase):
     def widget(self, form, name):
         return browser.widget(self.driver, form, name)
 
-    def tap(self, target, clicks=True):
+    def tap(self, target):
         """A tap on an element or on the one a CSS selector finds, and the program caught up."""
-        browser.tap(self.driver, target, clicks, settle=True)
+        browser.tap(self.driver, target, settle=True)
 
     def step(self, *step):
         browser.page_step(self.driver, list(step))

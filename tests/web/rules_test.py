@@ -45,10 +45,9 @@ class Rules(unittest.TestCase):
 
         def menu_in_front_then_tap(where):
             if where.startswith("Form4") and not driver.find_element(
-                    "css selector", '[data-form="Form4"]').is_displayed():
+                    "css selector", browser.selector("Form4")).is_displayed():
                 bar = driver.find_element("css selector", '#windows [data-front="Form4"]')
-                browser.tap(driver, bar)
-                browser.page_step(driver, ["settle"])
+                browser.tap(driver, bar, settle=True)
             taps["click"](where)
         self.check(driver, ON_A_PHONE, dict(taps, click=menu_in_front_then_tap), [CROWDED])
 

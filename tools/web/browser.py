@@ -217,9 +217,9 @@ def touch(driver, kind, points, timeout=10):
 
 # Readies the page for a touch at a point, or at the middle of an element or of the one a CSS
 # selector finds (scrolled into view first, as a finger would scroll a full bar): asks for
-# frames until the click the browser makes of the tap (see _AFTER_TAP), since a touch is handled
-# with a frame of the page's and a page asleep with its time held still would never have one, and
-# watches for that click. Gives the point.
+# frames until the tap is over (see _AFTER_TAP), since a touch is handled with a frame of the
+# page's and a page asleep with its time held still would never have one, and watches for the
+# click the browser makes of the tap. Gives the point.
 _READY_TO_TOUCH = """
 const [target, x, y] = arguments;
 window.mgFramesWanted = true;
@@ -231,11 +231,8 @@ if (!window.mgFraming) {
   };
   frame();
 }
-window.mgTapped = false;
-window.mgTap = new Promise((resolve) => addEventListener('click', () => {
-  window.mgTapped = true;
-  resolve();
-}, {capture: true, once: true}));
+window.mgTap = new Promise((resolve) => addEventListener('click', () => resolve(),
+  {capture: true, once: true}));
 if (target === null) return [x, y];
 const element = typeof target === 'string' ? document.querySelector(target) : target;
 if (!element) throw new Error(`nothing on the page is ${target}`);
@@ -245,16 +242,16 @@ return [r.left + r.width / 2, r.top + r.height / 2];
 """
 
 
-# Waits for the click the browser makes of a tap, and stops the frames asked for it (each would
-# draw the page again while the program moves on); then, if asked, for the program to have caught
-# up (page_driver.js's settle) in the same call.
+# Waits, if asked, for the click the browser makes of a tap, and stops the frames asked for the
+# tap (each would draw the page again while the program moves on); then, if asked, for the program
+# to have caught up (page_driver.js's settle) in the same call.
 _AFTER_TAP = """
-const [settle, done] = arguments;
+const [clicks, settle, done] = arguments;
 let timer;
 const late = new Promise((_, fail) => {
   timer = setTimeout(() => fail(new Error('the browser made no click of the tap')), 10000);
 });
-Promise.race([window.mgTap, late]).finally(() => {
+(clicks ? Promise.race([window.mgTap, late]) : Promise.resolve()).finally(() => {
   clearTimeout(timer);
   window.mgFramesWanted = false;
 })
@@ -266,7 +263,7 @@ Promise.race([window.mgTap, late]).finally(() => {
 def tap(driver, element, clicks=True, settle=False):
     """A finger put down on the middle of an element (or of the one a CSS selector finds) and
     lifted again; with `clicks`, once the browser has made a click of it (it comes after the
-    finger has lifted, in its own time); with `settle` too, once the program has caught up."""
+    finger has lifted, in its own time); with `settle`, once the program has caught up."""
     _touch_at(driver, driver.execute_script(_READY_TO_TOUCH, element, 0, 0), clicks, settle)
 
 
@@ -279,11 +276,10 @@ def _touch_at(driver, point, clicks, settle):
     x, y = point
     touch(driver, "touchStart", [{"x": x, "y": y, "radiusX": 1, "radiusY": 1, "force": 1, "id": 0}])
     touch(driver, "touchEnd", [])
-    if clicks:
-        script_timeout(driver, 120)
-        failed = driver.execute_async_script(_AFTER_TAP, settle)
-        if failed:
-            raise AssertionError(f"a tap at {x}, {y}: {failed}")
+    script_timeout(driver, 120)
+    failed = driver.execute_async_script(_AFTER_TAP, clicks, settle)
+    if failed:
+        raise AssertionError(f"a tap at {x}, {y}: {failed}")
 
 
 PAGE_DRIVER = pathlib.Path(__file__).with_name("page_driver.js")
@@ -296,12 +292,18 @@ def facts(page):
     return json.loads(pathlib.Path(page).with_name("facts.json").read_text(encoding="utf-8"))
 
 
+def drive(driver):
+    """page_driver.js installed in the player's page once its program runs: the page's clock held
+    still from then on, moved only by page_step()."""
+    driver.execute_script(PAGE_DRIVER.read_text(encoding="utf-8"))
+
+
 def open_driven(driver, page):
     """The player's page afresh, once the program runs; its clock then held still by
     page_driver.js, moved only by page_step()."""
     open_afresh(driver, page.as_uri())
     wait_until_playing(driver)
-    driver.execute_script(PAGE_DRIVER.read_text(encoding="utf-8"))
+    drive(driver)
 
 
 def page_step(driver, step):

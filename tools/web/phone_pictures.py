@@ -29,8 +29,8 @@ def main():
             browser.open_driven(driver, page)
             browser.play(driver, browser.STEPS["openRace"][:1], browser.taps(driver))
             browser.tap(driver, driver.find_element("css selector",
-                                                    '.twin[data-for="Form1.Option1(2)"]'))
-            browser.page_step(driver, ["settle"])
+                                                    '.twin[data-for="Form1.Option1(2)"]'),
+                        settle=True)
             picture(driver, out / name)
     finally:
         driver.quit()
