@@ -290,12 +290,14 @@ LONG_TASK_MS = 50
 def main_thread_tasks(trace):
     """The tasks of the page's main thread in a trace: (start, thread time) in ms, and the user
     timing marks and first contentful paint by name (start in ms)."""
-    threads = {(e["pid"], e["tid"]) for e in trace if e.get("name") == "ParseHTML"}
-    main = next(iter(threads))
+    # Other renderers parse pages too (the blank page before): the page's own thread is the one
+    # that marks the program playing.
+    playing = next(e for e in trace if e.get("name") == "minigames-playing")
+    main = (playing["pid"], playing["tid"])
     tasks = [(e["ts"] / 1000, e.get("tdur", e["dur"]) / 1000) for e in trace
              if (e["pid"], e["tid"]) == main and e.get("name") == "RunTask" and e.get("ph") == "X"]
-    marks = {e["name"]: e["ts"] / 1000 for e in trace
-             if e.get("name", "").startswith("minigames-") or e.get("name") == "firstContentfulPaint"}
+    marks = {e["name"]: e["ts"] / 1000 for e in trace if e["pid"] == main[0] and (
+        e.get("name", "").startswith("minigames-") or e.get("name") == "firstContentfulPaint")}
     return tasks, marks
 
 
@@ -304,7 +306,7 @@ def start_up_tasks(server, repetitions):
     the program plays (its first turn over), timed by the thread's own clock: what the machine's
     other work does not stretch. Lighthouse's slow phone takes SLOW_PHONE times as long over
     each."""
-    longest, over, before_paint = [], [], 0
+    longest, over = [], []
     for _ in range(repetitions):
         driver = browser.chromium(412, 823, perf_log_categories=(
             "devtools.timeline", "disabled-by-default-devtools.timeline", "blink.user_timing",
@@ -317,8 +319,6 @@ def start_up_tasks(server, repetitions):
         finally:
             driver.quit()
         start, end = marks["firstContentfulPaint"], marks["minigames-playing"]
-        # Playing before its first paint is presented, the page has nothing to wait on.
-        before_paint += end < start
         during = [time for at, time in tasks if at <= end and at + time >= start]
         longest.append(max(during, default=0))
         over.append(sum(time * SLOW_PHONE > LONG_TASK_MS for time in during))
@@ -327,7 +327,7 @@ def start_up_tasks(server, repetitions):
           "value": {"median": round(slowest, 1), "max": round(max(longest), 1),
                     f"on a phone {SLOW_PHONE} x slower": round(slowest * SLOW_PHONE, 1),
                     f"tasks over {LONG_TASK_MS / SLOW_PHONE} ms, most in a load": max(over),
-                    "loads": repetitions, "loads playing before the first paint": before_paint},
+                    "loads": repetitions},
           "target": f"<= {LONG_TASK_MS} ms on the slow phone",
           "met": slowest * SLOW_PHONE <= LONG_TASK_MS})
 
