@@ -111,25 +111,24 @@ void Window::setVisible(bool visible) {
   markFrameChanged();
 }
 
-void Window::setCaption(std::string caption) {
-  if (caption_ == caption) return;
-  caption_ = std::move(caption);
+template <class Value>
+void Window::assign(Value& field, Value value) {
+  if (field == value) return;
+  field = std::move(value);
   noteChange();
   markFrameChanged();
+}
+
+void Window::setCaption(std::string caption) {
+  assign(caption_, std::move(caption));
 }
 
 void Window::setBackColor(std::int32_t colour) {
-  if (backColor_ == colour) return;
-  backColor_ = colour;
-  noteChange();
-  markFrameChanged();
+  assign(backColor_, colour);
 }
 
 void Window::setPicture(Picture picture) {
-  if (picture_ == picture) return;
-  picture_ = picture;
-  noteChange();
-  markFrameChanged();
+  assign(picture_, picture);
 }
 
 void Window::focus(Widget& widget) {

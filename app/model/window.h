@@ -126,6 +126,10 @@ class Window {
   void focusFirst();
   void setActiveControl(Widget* widget);
   void markFrameChanged();
+  // Stores one of the window's own properties; a change to its frame when it differs from the
+  // one held.
+  template <class Value>
+  void assign(Value& field, Value value);
 
   Program& program_;
   ChangeCount& changes_;
