@@ -9,11 +9,7 @@
 namespace fm {
 
 Window::Window(Program& program, const WindowFrame& frame, std::span<const LayoutRow> layout)
-    : program_(program),
-      changes_(program.changes()),
-      frame_(frame),
-      caption_(frame.caption),
-      backColor_(frame.backColor) {
+    : program_(program), frame_(frame), caption_(frame.caption), backColor_(frame.backColor) {
   widgets_.reserve(layout.size());
   handlers_.reserve(layout.size());
   for (const LayoutRow& row : layout) {
@@ -242,6 +238,10 @@ void Window::clearChanges() {
   raiseRequested_ = false;
   for (Widget* widget : changedWidgets_) widget->clearChanged();
   changedWidgets_.clear();
+}
+
+void Window::noteChange() {
+  program_.changes().note();
 }
 
 void Window::widgetChanged(Widget& widget) {
