@@ -86,8 +86,10 @@ class Program {
     return scheduler_.nextBusyDue(changes_.value());
   }
   // Moves every idle timer on along its own grid, as if delivered, past its ticks due by `time`
-  // that come before the next tick of a timer that is not idle.
-  void skipIdleTicks(std::int64_t time) { scheduler_.skipIdleTicks(time, changes_.value()); }
+  // that come before the next tick of a timer that is not idle. Returns nextDue() afterwards.
+  std::optional<std::int64_t> skipIdleTicks(std::int64_t time) {
+    return scheduler_.skipIdleTicks(time, changes_.value());
+  }
   [[nodiscard]] bool ended() const { return ended_; }
   // Between these two, the ticks delivered go to the screen together, once, at the end: a
   // host shows one picture per frame however many ticks the frame holds. A message box shows

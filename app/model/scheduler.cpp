@@ -51,22 +51,15 @@ std::optional<std::int64_t> Scheduler::nextDue() const {
 }
 
 std::optional<std::int64_t> Scheduler::nextBusyDue(std::uint64_t changes) const {
-  std::optional<std::int64_t> earliest;
-  for (const Widget* timer : scheduled_) {
-    const TimerState& state = timer->timerState();
-    if (state.running || state.idleAt == changes) continue;
-    if (!earliest || state.due < *earliest) earliest = state.due;
-  }
-  return earliest;
+  const Widget* busy = firstBusy(changes);
+  if (busy == nullptr) return std::nullopt;
+  return busy->timerState().due;
 }
 
-void Scheduler::skipIdleTicks(std::int64_t time, std::uint64_t changes) {
-  const Widget* busy = nullptr;
-  for (const Widget* timer : scheduled_) {
-    const TimerState& state = timer->timerState();
-    if (state.running || state.idleAt == changes) continue;
-    if (busy == nullptr || runsBefore(timer, busy)) busy = timer;
-  }
+std::optional<std::int64_t> Scheduler::skipIdleTicks(std::int64_t time, std::uint64_t changes) {
+  const Widget* busy = firstBusy(changes);
+  std::optional<std::int64_t> earliest;
+  if (busy != nullptr) earliest = busy->timerState().due;
   for (Widget* timer : scheduled_) {
     TimerState& state = timer->timerState();
     if (state.running || state.idleAt != changes) continue;
@@ -76,10 +69,23 @@ void Scheduler::skipIdleTicks(std::int64_t time, std::uint64_t changes) {
       const TimerState& next = busy->timerState();
       last = std::min(last, state.order < next.order ? next.due : next.due - 1);
     }
-    if (state.due > last) continue;
-    const std::int64_t interval = timer->interval();
-    state.due += ((last - state.due) / interval + 1) * interval;
+    if (state.due <= last) {
+      const std::int64_t interval = timer->interval();
+      state.due += ((last - state.due) / interval + 1) * interval;
+    }
+    if (!earliest || state.due < *earliest) earliest = state.due;
   }
+  return earliest;
+}
+
+const Widget* Scheduler::firstBusy(std::uint64_t changes) const {
+  const Widget* busy = nullptr;
+  for (const Widget* timer : scheduled_) {
+    const TimerState& state = timer->timerState();
+    if (state.running || state.idleAt == changes) continue;
+    if (busy == nullptr || runsBefore(timer, busy)) busy = timer;
+  }
+  return busy;
 }
 
 Widget* Scheduler::dueBy(std::int64_t now) const {

@@ -28,8 +28,8 @@ class Scheduler {
   [[nodiscard]] std::optional<std::int64_t> nextBusyDue(std::uint64_t changes) const;
   // Moves each idle timer's due time on by whole intervals past `time`, or up to the next
   // tick of a timer that is not idle if that comes first: the ticks passed over would have
-  // changed nothing.
-  void skipIdleTicks(std::int64_t time, std::uint64_t changes);
+  // changed nothing. Returns nextDue() as it is afterwards.
+  std::optional<std::int64_t> skipIdleTicks(std::int64_t time, std::uint64_t changes);
   // The timer whose tick is next, if it is due by `now`.
   [[nodiscard]] Widget* dueBy(std::int64_t now) const;
   // After a tick that was due at `due`: schedules the next one unless the handler stopped or
@@ -37,6 +37,9 @@ class Scheduler {
   void afterTick(Widget& timer, std::int64_t due, std::uint64_t generationBefore);
 
  private:
+  // The timer, not idle at `changes`, whose tick comes first; nullptr when there is none.
+  [[nodiscard]] const Widget* firstBusy(std::uint64_t changes) const;
+
   std::function<std::int64_t()> clock_;
   std::function<void()> onChange_;
   std::vector<Widget*> scheduled_;

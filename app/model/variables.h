@@ -11,7 +11,10 @@
 namespace fm {
 
 // A window's own variables, registered by name so that tools and tests can read them. Loading
-// the window sets every registered variable to zero (or the empty string).
+// the window sets every registered variable to zero (or the empty string). Registering also
+// decides what counts as a change: only a registered variable's new value moves the program's
+// change count, so a timer whose ticks write only an unregistered member counts as idle, and
+// its ticks are passed over.
 class Variables {
  public:
   void add(std::string_view name, std::int16_t& variable);

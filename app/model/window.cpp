@@ -9,11 +9,7 @@
 namespace fm {
 
 Window::Window(Program& program, const WindowFrame& frame, std::span<const LayoutRow> layout)
-    : program_(program),
-      changes_(program.changes()),
-      frame_(frame),
-      caption_(frame.caption),
-      backColor_(frame.backColor) {
+    : program_(program), frame_(frame), caption_(frame.caption), backColor_(frame.backColor) {
   widgets_.reserve(layout.size());
   handlers_.reserve(layout.size());
   for (const LayoutRow& row : layout) {
@@ -111,25 +107,24 @@ void Window::setVisible(bool visible) {
   markFrameChanged();
 }
 
-void Window::setCaption(std::string caption) {
-  if (caption_ == caption) return;
-  caption_ = std::move(caption);
+template <class Value>
+void Window::assign(Value& field, Value value) {
+  if (field == value) return;
+  field = std::move(value);
   noteChange();
   markFrameChanged();
+}
+
+void Window::setCaption(std::string caption) {
+  assign(caption_, std::move(caption));
 }
 
 void Window::setBackColor(std::int32_t colour) {
-  if (backColor_ == colour) return;
-  backColor_ = colour;
-  noteChange();
-  markFrameChanged();
+  assign(backColor_, colour);
 }
 
 void Window::setPicture(Picture picture) {
-  if (picture_ == picture) return;
-  picture_ = picture;
-  noteChange();
-  markFrameChanged();
+  assign(picture_, picture);
 }
 
 void Window::focus(Widget& widget) {
@@ -243,6 +238,10 @@ void Window::clearChanges() {
   raiseRequested_ = false;
   for (Widget* widget : changedWidgets_) widget->clearChanged();
   changedWidgets_.clear();
+}
+
+void Window::noteChange() {
+  program_.changes().note();
 }
 
 void Window::widgetChanged(Widget& widget) {

@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/model/change_count.h"
 #include "app/model/layout.h"
 #include "app/model/picture.h"
 #include "app/model/variables.h"
@@ -103,7 +102,7 @@ class Window {
   void clearChanges();
 
   // --- called by widgets ---
-  void noteChange() { changes_.note(); }
+  void noteChange();
   void widgetChanged(Widget& widget);
   void focusabilityChanged(Widget& widget);
   void timerChanged(Widget& timer);
@@ -126,9 +125,12 @@ class Window {
   void focusFirst();
   void setActiveControl(Widget* widget);
   void markFrameChanged();
+  // Stores one of the window's own properties; a change to its frame when it differs from the
+  // one held.
+  template <class Value>
+  void assign(Value& field, Value value);
 
   Program& program_;
-  ChangeCount& changes_;
   WindowFrame frame_;
   std::vector<std::unique_ptr<Widget>> widgets_;
   std::vector<EventHandler> handlers_;  // parallel to widgets_

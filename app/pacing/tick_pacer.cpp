@@ -17,8 +17,7 @@ void TickPacer::advanceTo(std::int64_t time) {
     Program& program;
   } batch(program_);
   while (true) {
-    if (skipIdleTicks_) program_.skipIdleTicks(time);
-    const auto due = program_.nextDue();
+    const auto due = skipIdleTicks_ ? program_.skipIdleTicks(time) : program_.nextDue();
     if (!due || *due > time || program_.ended()) break;
     // A box raised by an earlier tick may have moved the time past this due time already.
     now_ = std::max(now_, *due);

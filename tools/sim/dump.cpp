@@ -8,13 +8,8 @@
 namespace fm::sim {
 namespace {
 
-void appendKey(std::string& out, std::string_view key) {
-  appendJsonString(out, key);
-  out += ':';
-}
-
 void appendWindowProperty(std::string& out, const Window& window, std::string_view name) {
-  appendKey(out, name);
+  appendJsonKey(out, name);
   if (const auto value = readProperty(window, name)) {
     appendJsonValue(out, *value);
   } else {
@@ -24,17 +19,17 @@ void appendWindowProperty(std::string& out, const Window& window, std::string_vi
 
 void appendWidget(std::string& out, const Widget& widget) {
   out += '{';
-  appendKey(out, "name");
+  appendJsonKey(out, "name");
   appendJsonString(out, widget.name());
   out += ',';
-  appendKey(out, "index");
+  appendJsonKey(out, "index");
   out += widget.index() >= 0 ? std::to_string(widget.index()) : "null";
   out += ',';
-  appendKey(out, "kind");
+  appendJsonKey(out, "kind");
   appendJsonString(out, kindName(widget.kind()));
   for (const std::string_view name : propertyNames(widget.kind())) {
     out += ',';
-    appendKey(out, name);
+    appendJsonKey(out, name);
     if (const auto value = readProperty(widget, name)) {
       appendJsonValue(out, *value);
     } else {
@@ -45,7 +40,7 @@ void appendWidget(std::string& out, const Widget& widget) {
 }
 
 void appendVariable(std::string& out, const Variables::Entry& entry) {
-  appendKey(out, entry.name);
+  appendJsonKey(out, entry.name);
   std::visit(
       [&](const auto& target) {
         using Target = std::decay_t<decltype(target)>;
@@ -69,7 +64,7 @@ void appendVariable(std::string& out, const Variables::Entry& entry) {
 
 std::string dumpWindow(const Window& window) {
   std::string out = "{";
-  appendKey(out, "window");
+  appendJsonKey(out, "window");
   appendJsonString(out, window.name());
   if (!window.loaded()) {
     out += ',';

@@ -49,6 +49,11 @@ void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
 }
 
+void appendJsonKey(std::string& out, std::string_view key) {
+  appendJsonString(out, key);
+  out += ':';
+}
+
 void appendJsonValue(std::string& out, const PropertyValue& value) {
   std::visit(
       [&](const auto& held) {

@@ -4,13 +4,12 @@
 #include <array>
 
 #include "app/model/program.h"
+#include "games/swim/form1.h"
 #include "tools/sim/monkey.h"
 
 namespace fm::sim {
 namespace {
 
-constexpr std::int16_t kLeftArrow = 37;
-constexpr std::int16_t kRightArrow = 39;
 constexpr float kBarLeftEnd = 1800;
 constexpr float kBarRightEnd = 4680;
 
@@ -69,7 +68,7 @@ void Monkey::playRace(Window& race) {
       }
     } else {
       wait(static_cast<std::int64_t>(1 + below(400)));
-      key(race, chance(0.5) ? kLeftArrow : kRightArrow, 0);
+      key(race, chance(0.5) ? Form1::kLeftArrow : Form1::kRightArrow, 0);
     }
   } else {
     wait(static_cast<std::int64_t>(100 + below(2000)));
@@ -84,8 +83,8 @@ void Monkey::strokeInTime(Window& race) {
   for (int steps = 0; steps < 200 && race.loaded() && !program_.ended(); ++steps) {
     if (!sweep.enabled() && !penalty.enabled()) return;
     if (sweep.enabled() && variable(race, "armed") == 1) {
-      if (marker.left() <= kBarLeftEnd) return key(race, kLeftArrow, 0);
-      if (marker.left() >= kBarRightEnd) return key(race, kRightArrow, 0);
+      if (marker.left() <= kBarLeftEnd) return key(race, Form1::kLeftArrow, 0);
+      if (marker.left() >= kBarRightEnd) return key(race, Form1::kRightArrow, 0);
     }
     wait(std::max(sweep.interval(), 1));
   }

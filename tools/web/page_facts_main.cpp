@@ -20,6 +20,7 @@
 
 namespace {
 
+using fm::sim::appendJsonKey;
 using fm::sim::appendJsonString;
 
 // The site's files that the page itself names: its manifest and service worker (linked and
@@ -36,31 +37,26 @@ std::string number(double pixels) {
   return static_cast<double>(whole) == pixels ? std::to_string(whole) : std::to_string(pixels);
 }
 
-void appendKey(std::string& out, std::string_view key) {
-  appendJsonString(out, key);
-  out += ':';
-}
-
 std::string facts() {
   std::string out = "{";
-  appendKey(out, "title");
+  appendJsonKey(out, "title");
   appendJsonString(out, fm::kProgramTitle);
   out += ',';
-  appendKey(out, "shortName");
+  appendJsonKey(out, "shortName");
   appendJsonString(out, fm::kProgramShortName);
   out += ",\"colours\":{";
   for (const auto& colour : fm::web::kPageColours) {
     if (out.back() != '{') out += ',';
-    appendKey(out, colour.name);
+    appendJsonKey(out, colour.name);
     appendJsonString(out, colour.css);
   }
   out += "},";
-  appendKey(out, "themeColour");
+  appendJsonKey(out, "themeColour");
   appendJsonString(out, fm::web::kThemeColour);
   out += ",\"inputKinds\":{";
   for (const auto& [name, kind] : fm::web::kInputKindNames) {
     if (out.back() != '{') out += ',';
-    appendKey(out, name);
+    appendJsonKey(out, name);
     out += std::to_string(static_cast<int>(kind));
   }
   out += "},\"windows\":{";
@@ -68,7 +64,7 @@ std::string facts() {
   fm::addCollection(program);
   for (const auto& window : program.windows()) {
     if (out.back() != '{') out += ',';
-    appendKey(out, window->name());
+    appendJsonKey(out, window->name());
     out += "{\"width\":" + number(fm::toPixels(window->clientWidth())) +
            ",\"height\":" + number(fm::toPixels(window->clientHeight())) + ",\"keys\":[";
     for (const fm::PlayKey& key : window->keys()) {
@@ -91,7 +87,7 @@ std::string facts() {
   out += "},\"site\":{";
   for (const auto& [what, file] : kSiteFiles) {
     if (out.back() != '{') out += ',';
-    appendKey(out, what);
+    appendJsonKey(out, what);
     appendJsonString(out, file);
   }
   return out + "}}\n";

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "games/swim/form1.h"
 #include "tests/support/qt_test_support.h"
 #include "tests/support/session.h"
 #include "tools/sim/dump.h"
@@ -156,7 +157,7 @@ class PacedPlay : public QtCollectionTest {
     if (input.act == Act::close) {
       window.windowHandle()->close();
     } else if (input.act == Act::key) {
-      key(window, input.code == 37 ? Qt::Key_Left : Qt::Key_Right);
+      key(window, input.code == Form1::kLeftArrow ? Qt::Key_Left : Qt::Key_Right);
     } else if (QWidget* native = window.nativeWidget(
                    program.window(input.form).widget(input.widget, input.index))) {
       clickOn(*native);

@@ -7,12 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "games/swim/form1.h"
 #include "tests/support/game_window.h"
 
 namespace fm::testing {
 
-inline constexpr std::int16_t kLeftArrow = 37;
-inline constexpr std::int16_t kRightArrow = 39;
+inline constexpr std::int16_t kLeftArrow = Form1::kLeftArrow;
+inline constexpr std::int16_t kRightArrow = Form1::kRightArrow;
 
 // The race window of a whole-collection session, seen and played the way a player does.
 class Race : public GameWindow {
